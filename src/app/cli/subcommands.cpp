@@ -1,0 +1,26 @@
+#include <array>
+
+#include "app/cli/subcommand.h"
+
+namespace kestro::cli {
+namespace {
+
+// A new subcommand is one *_command.cpp file, its function in subcommand.h and one line here.
+constexpr std::array kSubcommands{
+    Subcommand{"index", "build the three index files of a data folder from its extract files",
+               RunIndexCommand},
+};
+
+}  // namespace
+
+std::span<const Subcommand> Subcommands() noexcept {
+  return kSubcommands;
+}
+
+int UsageError(CliContext& context, std::string_view command, std::string_view message) {
+  context.err << "kestro-cli " << command << ": " << message << "\n"
+              << "Try 'kestro-cli " << command << " --help'.\n";
+  return kExitUsage;
+}
+
+}  // namespace kestro::cli
