@@ -60,7 +60,8 @@ FuelPlanInputs InputsFor(const Scenario& s) {
   return check.inputs.value_or(FuelPlanInputs{});
 }
 
-Lines Plan(const Scenario& setup, const std::vector<Stop>& stops, FuelSearchHooks hooks = {}) {
+Lines Plan(const Scenario& setup, const std::vector<Stop>& stops,
+           const FuelSearchHooks& hooks = {}) {
   FuelPlanner planner;
   const LineRoute route = AlongLine(stops, static_cast<int>(setup.routeNM));
   EXPECT_EQ(planner.Search(InputsFor(setup), route.candidates, route.legs, hooks),

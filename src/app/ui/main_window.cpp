@@ -197,6 +197,7 @@ LegEditor TMain::legEditor() {
   editor.setFrom = [this](const QString& text) { setFromText(text); };
   editor.setTo = [this](const QString& text) { setToText(text); };
   editor.destinationText = [this] { return ToEdit->text(); };
+  editor.mainFrame = [this] { return frameGeometry(); };
   editor.reportRunning = [this](bool running) {
     FuelBtn->setEnabled(!running && state_.leg.IsValid());
     RouteBtn->setEnabled(!running && state_.leg.IsValid());

@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "app/profile_file.h"
-#include "app/ui/form_state.h"
+#include "app/widgets/form_state.h"
 #include "app/ui/main_window.h"
 #include "app/widgets/qt_messages.h"
 #include "common/data_error.h"

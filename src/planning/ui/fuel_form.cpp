@@ -44,7 +44,36 @@ TFuelForm::TFuelForm(SharedState& state, LegEditor editor, UserMessages& message
   buildControls();
   buildMenu();
   LandFuelEdit->setText(landingFuelText);
+  placeBesideMainWindow();
   bandPlacement_ = true;
+}
+
+void TFuelForm::placeBesideMainWindow() {
+  // The chart window will sit under the main window; until it exists the report takes its place
+  // and reaches the right edge of the screen.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr || !editor_.mainFrame) return;
+  const QRect area = screen->availableGeometry();
+  const QRect main = editor_.mainFrame();
+  const int top = main.bottom() + 1;
+  setGeometry(main.left(), top, std::max(area.right() - main.left(), 200),
+              std::max(area.bottom() - 30 - top, 200));
+}
+
+void TFuelForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMaximized)) return;
+  // Maximising alternates between the band below the main window and the whole screen.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr || !editor_.mainFrame) return;
+  const QRect placement = nextMaximisedPlacement(screen->availableGeometry(), editor_.mainFrame());
+  QMetaObject::invokeMethod(
+      this,
+      [this, placement] {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        setGeometry(placement);
+      },
+      Qt::QueuedConnection);
 }
 
 TFuelForm::~TFuelForm() = default;

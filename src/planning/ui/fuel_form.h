@@ -24,6 +24,8 @@ struct LegEditor {
   std::function<QString()> destinationText;
   // The main window's FuelBtn and RouteBtn are disabled while a report is being built.
   std::function<void(bool running)> reportRunning;
+  // The main window's frame on the screen, for placing this window.
+  std::function<QRect()> mainFrame;
 };
 
 // The report window: the airports along the leg ("Route Report" or "Fuel Report", told apart by
@@ -77,11 +79,13 @@ class TFuelForm : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildControls();
   void buildMenu();
+  void placeBesideMainWindow();
   void StartBtnClick();
   void StopBtnClick() noexcept { planner_.RequestStop(); }
   void FuelListDblClick();

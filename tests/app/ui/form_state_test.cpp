@@ -1,4 +1,4 @@
-#include "app/ui/form_state.h"
+#include "app/widgets/form_state.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

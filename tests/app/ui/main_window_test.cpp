@@ -10,38 +10,15 @@
 #include "app/profile_file.h"
 #include "app/ui/main_window.h"
 #include "app/ui/options_window.h"
-#include "support/recording_messages.h"
+#include "app/ui/window_fixture.h"
 
 namespace kestro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::kSampleData;
 
-const std::string kSample = std::string(KESTRO_SOURCE_DIR) + "/data/sample/";
-
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              (std::string("kestro-main-") +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    settings_ = folder_ / "Kestro.ini";
-    main_.setMessages(&messages_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void WriteSettings(const std::string& extra) {
-    std::ofstream(settings_, std::ios::binary)
-        << "[Options]\r\nDataPath=" << kSample << "\r\nSpeed=120\r\nGPH=9\r\nFOB=48\r\n" << extra;
-  }
-
-  fs::path folder_;
-  fs::path settings_;
-  testing::RecordingMessages messages_;
-  TMain main_;
-};
+using MainWindowTest = testing::WindowTest;
 
 TEST_F(MainWindowTest, StartsWithItsCaptionButtonsAndReadouts) {
   EXPECT_EQ(main_.windowTitle(), "Kestro");
@@ -82,7 +59,7 @@ TEST_F(MainWindowTest, SavedSettingsAreAppliedAndTheHomeAirportResolvesFrom) {
   TOptions options(main_, settings_);
   EXPECT_TRUE(options.SettingsExisted());
   EXPECT_EQ(main_.state().settings.CruiseSpeed, 120);
-  EXPECT_EQ(main_.state().data.DataFolder, kSample);
+  EXPECT_EQ(main_.state().data.DataFolder, kSampleData);
   EXPECT_EQ(main_.FromEdit->text(), "SUS");
   EXPECT_EQ(main_.state().leg.FromId, "SUS");
   EXPECT_TRUE(main_.DepMapBtn->isEnabled());

@@ -1,4 +1,4 @@
-#include "app/ui/form_state.h"
+#include "app/widgets/form_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "app/profile_file.h"
-#include "app/ui/qt_messages.h"
+#include "app/widgets/qt_messages.h"
 #include "common/ascii_case.h"
 #include "common/data_error.h"
 #include "common/number_parse.h"

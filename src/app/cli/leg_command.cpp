@@ -1,0 +1,44 @@
+#include "app/cli/trip_setup.h"
+#include "planning/leg.h"
+
+namespace kestro::cli {
+namespace {
+
+constexpr std::string_view kCommand = "leg";
+constexpr std::string_view kSynopsis = "FROM TO";
+constexpr std::string_view kDescription =
+    "Prints the leg's four read-outs as the main window shows them, one per line:\n"
+    "caption, TAB, text (Bearing, Distance, Time, Fuel).\n";
+
+}  // namespace
+
+int RunLegCommand(CliContext& context, std::span<const std::string> arguments) {
+  const ParseOutcome parsed = ParseOptions(arguments, kTripOptions);
+  if (!parsed.error.empty()) return UsageError(context, kCommand, parsed.error);
+  if (parsed.options.HelpRequested()) {
+    context.out << FormatUsage(kCommand, kSynopsis, kTripOptions) << "\n" << kDescription;
+    return kExitSuccess;
+  }
+  const auto& ends = parsed.options.Positional();
+  if (ends.size() != 2) return UsageError(context, kCommand, "give FROM and TO");
+  Trip trip(context.err);
+  if (const int status = PrepareTrip(context, kCommand, parsed.options, trip); status != 0) {
+    return status;
+  }
+  if (const int status = ResolveTrip(context, kCommand, ends[0], ends[1], trip); status != 0) {
+    return status;
+  }
+  const LegState& leg = trip.state.leg;
+  LegReadouts readouts;
+  if (leg.IsValid()) {
+    readouts = ComputeLeg(trip.state.leg, leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon,
+                          trip.state.settings.CruiseSpeed, trip.state.settings.FuelBurnGPH);
+  }
+  context.out << "Bearing\t" << readouts.bearing << "\n"
+              << "Distance\t" << readouts.distance << "\n"
+              << "Time\t" << readouts.time << "\n"
+              << "Fuel\t" << readouts.fuel << "\n";
+  return kExitSuccess;
+}
+
+}  // namespace kestro::cli

@@ -1,0 +1,66 @@
+#include "app/cli/report_commands.h"
+
+#include "planning/enroute_report.h"
+
+namespace kestro::cli {
+namespace {
+
+constexpr std::string_view kSynopsis = "FROM TO";
+
+int RunReport(CliContext& context, std::string_view command, EnrouteReportMode mode,
+              std::span<const std::string> arguments) {
+  const ParseOutcome parsed = ParseOptions(arguments, kTripOptions);
+  if (!parsed.error.empty()) return UsageError(context, command, parsed.error);
+  if (parsed.options.HelpRequested()) {
+    context.out << FormatUsage(command, kSynopsis, kTripOptions) << "\n"
+                << (mode == EnrouteReportMode::Route
+                        ? "Prints the route report's lines in list order.\n"
+                        : "Prints the fuel report's lines in list order, then \"best: \" and the "
+                          "selected line.\n");
+    return kExitSuccess;
+  }
+  const auto& ends = parsed.options.Positional();
+  if (ends.size() != 2) return UsageError(context, command, "give FROM and TO");
+  Trip trip(context.err);
+  if (const int status = PrepareTrip(context, command, parsed.options, trip); status != 0) {
+    return status;
+  }
+  if (const int status = ResolveTrip(context, command, ends[0], ends[1], trip); status != 0) {
+    return status;
+  }
+  ReportRun run;
+  if (const int status = BuildReport(context, mode, trip, run); status != 0) return status;
+  for (const auto& line : run.lines.lines()) context.out << line << "\n";
+  if (mode == EnrouteReportMode::Fuel && run.result.selectedIndex >= 0) {
+    context.out << "best: " << run.lines[static_cast<size_t>(run.result.selectedIndex)] << "\n";
+  }
+  return kExitSuccess;
+}
+
+}  // namespace
+
+int BuildReport(CliContext& context, EnrouteReportMode mode, Trip& trip, ReportRun& run) {
+  LegState& leg = trip.state.leg;
+  if (leg.IsValid()) {
+    ComputeLeg(leg, leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon,
+               trip.state.settings.CruiseSpeed, trip.state.settings.FuelBurnGPH);
+  }
+  try {
+    run.result = BuildEnrouteReport(trip.state.data, leg, trip.state.settings.RouteSearchRange,
+                                    mode, run.lines);
+  } catch (const std::exception& failure) {
+    context.err << "kestro-cli: " << failure.what() << "\n";
+    return kExitFailed;
+  }
+  return kExitSuccess;
+}
+
+int RunRouteCommand(CliContext& context, std::span<const std::string> arguments) {
+  return RunReport(context, "route", EnrouteReportMode::Route, arguments);
+}
+
+int RunFuelCommand(CliContext& context, std::span<const std::string> arguments) {
+  return RunReport(context, "fuel", EnrouteReportMode::Fuel, arguments);
+}
+
+}  // namespace kestro::cli
