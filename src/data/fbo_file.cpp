@@ -94,13 +94,13 @@ long FindFirstFBO(const DataStore& store, std::string_view identifier) {
   const auto& lines = store.FBOLines;
   // Every line that starts with the identifier sorts at or after the identifier itself, and the
   // airport's own lines (identifier, then a comma or a character of code 32 or less) come before
-  // those of longer identifiers, so the run starts at the lower bound or not at all.
+  // those of longer identifiers, so the run starts at the lower bound.
   auto at = std::lower_bound(lines.begin(), lines.end(), identifier,
                              [](const std::string& line, std::string_view key) {
                                return CompareTextFolded(line, key) < 0;
                              });
-  // Hand-edited lines such as "ABC!x" can sit between the airport's lines: step over them while
-  // they still share the identifier and a character below '-' follows it.
+  // Hand-edited lines such as "ABC!x" can sort just before the run: step over them while they
+  // share the identifier and a character no greater than ',' follows it.
   for (; at != lines.end(); ++at) {
     const std::string& line = *at;
     if (LineBelongsTo(line, identifier)) return static_cast<long>(at - lines.begin());

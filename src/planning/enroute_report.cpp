@@ -68,9 +68,12 @@ std::string FormatFuelLine(double distanceNM, double price100LL, int ageDays, do
                 price100LL, ageDays, detourNM, identifier.c_str(), facilityName.c_str());
 }
 
-EnrouteReportResult BuildEnrouteReport(DataStore& store, LegState leg, int routeSearchRangeNM,
-                                       EnrouteReportMode mode, SortedTextList& list,
-                                       const EnrouteReportHooks& hooks) {
+// The leg is taken by value on purpose: the program's leg state may change while window messages
+// run inside the box queries, and the report must describe the leg it was started for.
+EnrouteReportResult BuildEnrouteReport(DataStore& store,
+                                       LegState leg,  // NOLINT(performance-unnecessary-value-param)
+                                       int routeSearchRangeNM, EnrouteReportMode mode,
+                                       SortedTextList& list, const EnrouteReportHooks& hooks) {
   EnrouteReportResult result;
   list.Clear();
   if (hooks.started) hooks.started();
@@ -102,6 +105,7 @@ EnrouteReportResult BuildEnrouteReport(DataStore& store, LegState leg, int route
       found = QueryAirportsInRect(store, airports, box.west, box.east, box.north, box.south);
       ++result.boxQueries;
     }
+    result.boxAirports += found;
 
     for (const Airports& airport : airports) {
       if (!(airport.price100LL > priceThreshold)) continue;

@@ -60,13 +60,14 @@ struct EnrouteReportResult {
   double bestPrice100LL = 10000.0;
   int samplePoints = 0;
   int boxQueries = 0;
+  long boxAirports = 0;  // airports returned by the box queries, repeats included
 };
 
 // Clears the list and fills it with the airports around the leg, sampled every 5 NM from 1 NM
 // while the distance is below leg.LegDistanceNM. The age of a price is taken against
-// store.clock(). The leg and the range are copied because window messages run during the box
-// queries and may change the program's leg state. A DataError from the data files ends the
-// report: the lines accepted so far stay in the list, hooks.finished runs, and the error
+// store.clock(), read once per report. The leg and the range are copied because window messages run
+// during the box queries and may change the program's leg state. A DataError from the data files
+// ends the report: the lines accepted so far stay in the list, hooks.finished runs, and the error
 // propagates for the caller to report.
 EnrouteReportResult BuildEnrouteReport(DataStore& store, LegState leg, int routeSearchRangeNM,
                                        EnrouteReportMode mode, SortedTextList& list,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ struct RouteLineCase {
   const char* identifier;
   const char* expected;
 };
+
+std::ostream& operator<<(std::ostream& out, const RouteLineCase& c) {
+  return out << c.distanceNM << " NM, " << c.identifier;
+}
 
 class RouteLineTest : public ::testing::TestWithParam<RouteLineCase> {};
 
@@ -231,6 +236,10 @@ struct RangeCase {
   int rangeNM;
   bool queried;
 };
+
+std::ostream& operator<<(std::ostream& out, const RangeCase& c) {
+  return out << "range " << c.rangeNM;
+}
 
 class EnrouteRangeTest : public EnrouteReportTest,
                          public ::testing::WithParamInterface<RangeCase> {};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,10 @@ struct AheadCase {
   bool ahead;
 };
 
+std::ostream& operator<<(std::ostream& out, const AheadCase& c) {
+  return out << "course " << c.courseDeg << ", bearing " << c.bearingDeg;
+}
+
 class NearestAheadTest : public NearestAirportsTest,
                          public ::testing::WithParamInterface<AheadCase> {};
 
@@ -127,6 +132,10 @@ struct RadiusCase {
   double northNM;
   int count;
 };
+
+std::ostream& operator<<(std::ostream& out, const RadiusCase& c) {
+  return out << "start " << c.startRadiusNM << " NM, airport " << c.northNM << " NM north";
+}
 
 class NearestRadiusTest : public NearestAirportsTest,
                           public ::testing::WithParamInterface<RadiusCase> {};

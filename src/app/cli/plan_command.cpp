@@ -21,10 +21,10 @@ constexpr OptionSpec kLandFuelOption{"--land-fuel", "GAL",
                                      "minimum landing fuel (default the GPH setting's text)"};
 constexpr OptionSpec kWindOption{"--wind", "KT", "headwind (-) or tailwind (+), default 0"};
 
-constexpr std::array kPlanOptions{kSettingsOption,  kDataOption,     kSpeedOption,
-                                  kGphOption,       kRangeOption,    kNowOption,
-                                  kCapacityOption,  kStopCostOption, kStartFuelOption,
-                                  kEndFuelOption,   kLandFuelOption, kWindOption};
+constexpr std::array kPlanOptions{kSettingsOption, kDataOption,     kSpeedOption,
+                                  kGphOption,      kRangeOption,    kNowOption,
+                                  kCapacityOption, kStopCostOption, kStartFuelOption,
+                                  kEndFuelOption,  kLandFuelOption, kWindOption};
 
 }  // namespace
 

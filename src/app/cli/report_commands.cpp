@@ -42,8 +42,8 @@ int RunReport(CliContext& context, std::string_view command, EnrouteReportMode m
 int BuildReport(CliContext& context, EnrouteReportMode mode, Trip& trip, ReportRun& run) {
   LegState& leg = trip.state.leg;
   if (leg.IsValid()) {
-    ComputeLeg(leg, leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon,
-               trip.state.settings.CruiseSpeed, trip.state.settings.FuelBurnGPH);
+    ComputeLeg(leg, leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon, trip.state.settings.CruiseSpeed,
+               trip.state.settings.FuelBurnGPH);
   }
   try {
     run.result = BuildEnrouteReport(trip.state.data, leg, trip.state.settings.RouteSearchRange,

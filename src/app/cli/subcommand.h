@@ -39,5 +39,9 @@ int UsageError(CliContext& context, std::string_view command, std::string_view m
 
 // One function per subcommand, each in its own *_command.cpp file.
 int RunIndexCommand(CliContext& context, std::span<const std::string> arguments);
+int RunLegCommand(CliContext& context, std::span<const std::string> arguments);
+int RunRouteCommand(CliContext& context, std::span<const std::string> arguments);
+int RunFuelCommand(CliContext& context, std::span<const std::string> arguments);
+int RunPlanCommand(CliContext& context, std::span<const std::string> arguments);
 
 }  // namespace kestro::cli

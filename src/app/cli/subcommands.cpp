@@ -9,6 +9,11 @@ namespace {
 constexpr std::array kSubcommands{
     Subcommand{"index", "build the three index files of a data folder from its extract files",
                RunIndexCommand},
+    Subcommand{"leg", "print the leg's bearing, distance, time and fuel", RunLegCommand},
+    Subcommand{"route", "print the route report: every airport along the leg", RunRouteCommand},
+    Subcommand{"fuel", "print the fuel report: the airports along the leg that sell 100LL",
+               RunFuelCommand},
+    Subcommand{"plan", "print the five cheapest fuel-stop plans for the leg", RunPlanCommand},
 };
 
 }  // namespace

@@ -18,11 +18,11 @@ namespace kestro::cli {
 inline constexpr OptionSpec kSpeedOption{"--speed", "KT", "cruise speed in knots (setting Speed)"};
 inline constexpr OptionSpec kGphOption{"--gph", "GPH", "fuel burn in gallons per hour (GPH)"};
 inline constexpr OptionSpec kRangeOption{"--range", "NM", "route search range (RouteRange)"};
-inline constexpr OptionSpec kNowOption{
-    "--now", "YYYY-MM-DD[Thh:mm:ss]", "local clock that price ages count from (default: now)"};
+inline constexpr OptionSpec kNowOption{"--now", "YYYY-MM-DD[Thh:mm:ss]",
+                                       "local clock that price ages count from (default: now)"};
 
-inline constexpr std::array kTripOptions{kSettingsOption, kDataOption, kSpeedOption, kGphOption,
-                                         kRangeOption, kNowOption};
+inline constexpr std::array kTripOptions{kSettingsOption, kDataOption,  kSpeedOption,
+                                         kGphOption,      kRangeOption, kNowOption};
 
 struct Trip {
   explicit Trip(std::ostream& err) : messages(err) {}

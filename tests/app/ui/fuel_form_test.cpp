@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QTest>
 #include <memory>
+#include <sstream>
 
+#include "app/cli/cli_app.h"
 #include "app/ui/options_window.h"
+#include "common/text_file.h"
 #include "app/ui/window_fixture.h"
 #include "planning/report_line.h"
 #include "planning/ui/fuel_form.h"
@@ -56,6 +59,25 @@ TEST_F(FuelFormTest, FuelEnrouteListsPricedAirportsByDistanceAndSelectsTheCheape
   EXPECT_TRUE(report_->ProgressPanel->isHidden());
   EXPECT_TRUE(main_.FuelBtn->isEnabled());
   EXPECT_EQ(report_->LandFuelEdit->text(), "9");
+}
+
+TEST_F(FuelFormTest, CommandLinePrintsTheSameLinesAsTheWindow) {
+  for (const char* mode : {"fuel", "route"}) {
+    (std::string(mode) == "fuel" ? main_.FuelBtn : main_.RouteBtn)->click();
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::vector<std::string> arguments{mode, "SUS", "IND", "--settings", settings_.string()};
+    ASSERT_EQ(cli::RunCli(arguments, out, err), 0) << err.str();
+    std::vector<std::string> printed = SplitTextLines(out.str());
+    if (std::string(mode) == "fuel") {
+      ASSERT_FALSE(printed.empty());
+      EXPECT_EQ(printed.back(), "best: " + report_->FuelList->currentItem()->text().toStdString());
+      printed.pop_back();
+    }
+    std::vector<std::string> shown;
+    for (const QString& line : Lines(report_->FuelList)) shown.push_back(line.toStdString());
+    EXPECT_EQ(printed, shown) << mode;
+  }
 }
 
 TEST_F(FuelFormTest, RouteReportListsMoreAirportsWithoutThePanel) {

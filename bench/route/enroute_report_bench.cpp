@@ -1,0 +1,98 @@
+// The enroute reports along the national data set's legs, and the nearest-airport search in its
+// densest area.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "common/sorted_text_list.h"
+#include "data/data_store.h"
+#include "data/national_dataset.h"
+#include "geo/geodesy.h"
+#include "geo/units.h"
+#include "planning/enroute_report.h"
+#include "planning/leg_state.h"
+#include "planning/nearest_airports.h"
+
+namespace kestro::bench {
+namespace {
+
+// The range the options window starts with.
+constexpr int kRouteSearchRangeNM = 30;
+
+[[nodiscard]] LegState LegBetween(const KnownLeg& known) {
+  LegState leg;
+  leg.FromLat = known.from.latitudeDeg;
+  leg.FromLon = known.from.longitudeDeg;
+  leg.ToLat = known.to.latitudeDeg;
+  leg.ToLon = known.to.longitudeDeg;
+  leg.FromId = known.from.identifier;
+  leg.ToId = known.to.identifier;
+  const CourseDistance cd = CourseAndDistance(leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon);
+  leg.LegCourse = cd.courseDeg;
+  leg.LegDistanceNM = meterToNm(cd.distanceMetre);
+  return leg;
+}
+
+// Arguments: the leg (0: 300 NM through the densest area, 1: 600 NM, 2: 1000 NM), the mode
+// (0 route, 1 fuel) and the search range. Counters per report: sample points, box queries,
+// candidate airports read (one event pump each), airports inside the boxes (each with a runway
+// summary and an FBO lookup), and lines listed.
+void BM_EnrouteReport(benchmark::State& state) {
+  const NationalDataset& dataset = GetNationalDataset();
+  DataStore store;
+  LoadNationalDataStore(dataset, store);
+  long pumps = 0;
+  store.pumpEvents = [&pumps] { ++pumps; };
+  const KnownLeg* legs[] = {&dataset.leg300NM, &dataset.leg600NM, &dataset.leg1000NM};
+  const LegState leg = LegBetween(*legs[state.range(0)]);
+  const EnrouteReportMode mode =
+      state.range(1) == 0 ? EnrouteReportMode::Route : EnrouteReportMode::Fuel;
+  const auto rangeNM = static_cast<int>(state.range(2));
+
+  SortedTextList list;
+  EnrouteReportResult result;
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop idiom
+    result = BuildEnrouteReport(store, leg, rangeNM, mode, list);
+    benchmark::DoNotOptimize(list.lines().data());
+  }
+  if (list.empty()) state.SkipWithError("the report listed no airport");
+  const auto perReport = [&](double total) {
+    return total / static_cast<double>(state.iterations());
+  };
+  state.counters["samples"] = result.samplePoints;
+  state.counters["queries"] = result.boxQueries;
+  state.counters["in_boxes"] = static_cast<double>(result.boxAirports);
+  state.counters["candidates"] = perReport(static_cast<double>(pumps));
+  state.counters["lines"] = static_cast<double>(list.size());
+  state.SetLabel(leg.FromId + "-" + leg.ToId + " " +
+                 std::to_string(static_cast<int>(leg.LegDistanceNM)) + " NM " +
+                 (mode == EnrouteReportMode::Route ? "route" : "fuel"));
+}
+BENCHMARK(BM_EnrouteReport)
+    ->Args({0, 1, kRouteSearchRangeNM})
+    ->Args({0, 1, 15})
+    ->Args({0, 0, kRouteSearchRangeNM})
+    ->Args({1, 1, kRouteSearchRangeNM})
+    ->Args({2, 1, kRouteSearchRangeNM})
+    ->Unit(benchmark::kMillisecond);
+
+// The navigation window's search at every fix, in the densest area, start radius 10 NM.
+void BM_FindNearestAirports(benchmark::State& state) {
+  const NationalDataset& dataset = GetNationalDataset();
+  DataStore store;
+  LoadNationalDataStore(dataset, store);
+  TAirportArray airports;
+  NearestAirports found;
+  for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop idiom
+    found = FindNearestAirports(store, 10, airports, dataset.densestLatitudeDeg,
+                                dataset.densestLongitudeDeg, 90.0);
+    benchmark::DoNotOptimize(found.nearest.index);
+  }
+  if (found.count == 0) state.SkipWithError("no airport near the densest area");
+  state.counters["airports"] = found.count;
+}
+BENCHMARK(BM_FindNearestAirports)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kestro::bench
