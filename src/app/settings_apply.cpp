@@ -28,7 +28,7 @@ std::string NormaliseDataFolder(const std::string& typed) {
 
 std::string ApplySettings(SharedState& state, const OptionsTexts& texts, UserMessages* messages,
                           const std::optional<std::string>& dataOverride) {
-  const std::string shown = NormaliseDataFolder(texts.DataPath);
+  std::string shown = NormaliseDataFolder(texts.DataPath);
   DataStore& data = state.data;
   data.DataFolder = dataOverride ? NormaliseDataFolder(*dataOverride) : shown;
 

@@ -7,6 +7,7 @@
 #include "data/data_store.h"
 #include "geo/units.h"
 #include "planning/leg_state.h"
+#include "planning/nearest_airports.h"
 
 namespace kestro {
 
@@ -21,7 +22,8 @@ struct AppliedSettings {
   int GPSBaud = 4800;
 };
 
-// The current GPS or simulated fix, shared by the GPS link, the simulator and the navigation window.
+// The current GPS or simulated fix, shared by the GPS link, the simulator and the navigation
+// window.
 struct FixState {
   DateTime GPSTime = 0;
   double GPSLat = 0;
@@ -72,6 +74,9 @@ struct SharedState {
   LogTimes logTimes;
   NavColours navColours;
   std::vector<std::string> GPSLogLines;
+  // The last nearest-airport search, for the navigation window and the flight log.
+  NearestAirports nearest;
+  TAirportArray nearestAirports;
 
   double RecentreDistanceNM = 5.0;
   bool NightModeOn = false;

@@ -13,19 +13,18 @@ bool TextListLess(std::string_view a, std::string_view b) noexcept {
 }
 
 size_t SortedTextList::Add(std::string line) {
-  const auto at = std::upper_bound(lines_.begin(), lines_.end(), line,
-                                   [](const std::string& a, const std::string& b) {
-                                     return TextListLess(a, b);
-                                   });
+  const auto at = std::upper_bound(
+      lines_.begin(), lines_.end(), line,
+      [](const std::string& a, const std::string& b) { return TextListLess(a, b); });
   const auto index = static_cast<size_t>(at - lines_.begin());
   lines_.insert(at, std::move(line));
   return index;
 }
 
 long SortedTextList::IndexOfExact(std::string_view line) const noexcept {
-  const auto at = std::lower_bound(
-      lines_.begin(), lines_.end(), line,
-      [](const std::string& a, std::string_view b) { return TextListLess(a, b); });
+  const auto at =
+      std::lower_bound(lines_.begin(), lines_.end(), line,
+                       [](const std::string& a, std::string_view b) { return TextListLess(a, b); });
   if (at != lines_.end() && *at == line) return static_cast<long>(at - lines_.begin());
   return -1;
 }

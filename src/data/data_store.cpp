@@ -6,8 +6,8 @@ namespace kestro {
 namespace {
 
 std::filesystem::path InFolder(const std::string& folder, const std::string& name) {
-  return ResolveFileName(folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder),
-                         name);
+  return ResolveFileName(
+      folder.empty() ? std::filesystem::path(".") : std::filesystem::path(folder), name);
 }
 
 }  // namespace

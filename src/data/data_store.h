@@ -44,9 +44,9 @@ struct DataStore {
   int AirportCount = 0;
 
   // Hooks to the world outside the engine.
-  EventPump pumpEvents;                         // let pending window messages run
-  UserMessages* messages = nullptr;             // message boxes; may be null in batch use
-  std::function<DateTime()> clock = NowLocal;   // "now" for price ages
+  EventPump pumpEvents;                        // let pending window messages run
+  UserMessages* messages = nullptr;            // message boxes; may be null in batch use
+  std::function<DateTime()> clock = NowLocal;  // "now" for price ages
 
   [[nodiscard]] std::filesystem::path FacilitiesFile() const;
   [[nodiscard]] std::filesystem::path RunwaysFile() const;

@@ -49,7 +49,8 @@ TEST_F(ApplySettingsTest, LoadsIndexesFboFileAndLogFromTheFolder) {
   Write("NfdcFacilities.NameIndex.txt", "SUS=100\r\nSTL=200\r\n");
   Write("NfdcFacilities.LonIndex.txt", "-90.1=200\r\n-90.6=100\r\n");
   Write("nfdcrunways.idindex.txt", "1234.*A=0\n");  // found without regard to case
-  Write("KSFBO.CSV", "// prices\r\nSUS,B,,,FS,$5.00,,,01/02/2026\r\n\r\nALN,A,,,FS,$4.00,,,01/02/2026\r\n");
+  Write("KSFBO.CSV",
+        "// prices\r\nSUS,B,,,FS,$5.00,,,01/02/2026\r\n\r\nALN,A,,,FS,$4.00,,,01/02/2026\r\n");
   Write("GPSLOG.TXT", "a\r\nb\r\n");
 
   const std::string shown = ApplySettings(state_, Texts(), &messages_);

@@ -15,15 +15,13 @@ struct TimeCase {
 
 TEST(LegReadouts, TimeRoundsMinutesHalfToEvenAndSwitchesToHoursAtSixty) {
   const TimeCase cases[] = {
-      {115.0, 115, "1h 0m"},  // exactly an hour
-      {114.5, 115, "1h 0m"},  // 59.74 minutes round to 60
-      {57.0, 115, "30 Min"},  // 29.74 minutes
-      {0.0, 115, "0 Min"},
-      {0.25, 60, "0 Min"},    // 0.25 minutes
-      {2.5, 60, "2 Min"},     // 2.5 minutes: half to even
-      {3.5, 60, "4 Min"},     // 3.5 minutes: half to even
-      {200.0, 100, "2h 0m"},
-      {261.0, 100, "2h 37m"},  // 156.6 minutes
+      {115.0, 115, "1h 0m"},                          // exactly an hour
+      {114.5, 115, "1h 0m"},                          // 59.74 minutes round to 60
+      {57.0, 115, "30 Min"},                          // 29.74 minutes
+      {0.0, 115, "0 Min"},   {0.25, 60, "0 Min"},     // 0.25 minutes
+      {2.5, 60, "2 Min"},                             // 2.5 minutes: half to even
+      {3.5, 60, "4 Min"},                             // 3.5 minutes: half to even
+      {200.0, 100, "2h 0m"}, {261.0, 100, "2h 37m"},  // 156.6 minutes
       {100.0, 0, "-"},
   };
   for (const auto& c : cases) {

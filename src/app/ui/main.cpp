@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
       QStringLiteral("FILE"));
   const QCommandLineOption dataOption(
       QStringLiteral("data"),
-      QStringLiteral("Use DIR as the data folder for this run, in place of the Path to data setting."),
+      QStringLiteral(
+          "Use DIR as the data folder for this run, in place of the Path to data setting."),
       QStringLiteral("DIR"));
   parser.addOption(settingsOption);
   parser.addOption(dataOption);
@@ -38,8 +39,8 @@ int main(int argc, char* argv[]) {
   }
   std::optional<std::string> dataFolder;
   if (parser.isSet(dataOption)) {
-    dataFolder = std::filesystem::absolute(parser.value(dataOption).toLocal8Bit().toStdString())
-                     .string();
+    dataFolder =
+        std::filesystem::absolute(parser.value(dataOption).toLocal8Bit().toStdString()).string();
   }
   const std::filesystem::path settingsFile = kestro::SettingsFilePath(
       QCoreApplication::applicationDirPath().toLocal8Bit().toStdString(), explicitSettings);

@@ -11,7 +11,9 @@
 #include "planning/leg.h"
 #include "planning/ui/fuel_form.h"
 
-static void InitKestroIcons() { Q_INIT_RESOURCE(icons); }
+static void InitKestroIcons() {
+  Q_INIT_RESOURCE(icons);
+}
 
 namespace kestro {
 namespace {
@@ -177,7 +179,9 @@ void TMain::buildMenus() {
   ConfigMapMenu->addAction(QStringLiteral("About"));
 }
 
-QMenu* TMain::currentConfigMenu() const { return usesMapMenu_ ? ConfigMapMenu : ConfigMenu; }
+QMenu* TMain::currentConfigMenu() const {
+  return usesMapMenu_ ? ConfigMapMenu : ConfigMenu;
+}
 
 void TMain::ConfigBtnClick() {
   // Once unlocked, the map entry stays for the rest of the run.
@@ -190,7 +194,9 @@ void TMain::OpenOptions() {
   if (options_ != nullptr) options_->exec();
 }
 
-void TMain::attachReport(TFuelForm* report) { report_ = report; }
+void TMain::attachReport(TFuelForm* report) {
+  report_ = report;
+}
 
 LegEditor TMain::legEditor() {
   LegEditor editor;
@@ -205,8 +211,12 @@ LegEditor TMain::legEditor() {
   return editor;
 }
 
-void TMain::setFromText(const QString& text) { FromEdit->setText(text.toUpper()); }
-void TMain::setToText(const QString& text) { ToEdit->setText(text.toUpper()); }
+void TMain::setFromText(const QString& text) {
+  FromEdit->setText(text.toUpper());
+}
+void TMain::setToText(const QString& text) {
+  ToEdit->setText(text.toUpper());
+}
 
 void TMain::setReadouts(const QString& bearing, const QString& distance, const QString& time,
                         const QString& fuel) {
@@ -243,11 +253,10 @@ void TMain::ResolveEndpoint(QLineEdit* field) {
 }
 
 void TMain::ComputeLeg(double lat1, double lon1, double lat2, double lon2) {
-  const LegReadouts readouts =
-      kestro::ComputeLeg(state_.leg, lat1, lon1, lat2, lon2, state_.settings.CruiseSpeed,
-                         state_.settings.FuelBurnGPH);
-  setReadouts(FromLatin(readouts.bearing), FromLatin(readouts.distance),
-              FromLatin(readouts.time), FromLatin(readouts.fuel));
+  const LegReadouts readouts = kestro::ComputeLeg(
+      state_.leg, lat1, lon1, lat2, lon2, state_.settings.CruiseSpeed, state_.settings.FuelBurnGPH);
+  setReadouts(FromLatin(readouts.bearing), FromLatin(readouts.distance), FromLatin(readouts.time),
+              FromLatin(readouts.fuel));
 }
 
 void TMain::FuelBtnClick() {

@@ -10,8 +10,8 @@
 #include <system_error>
 
 #include "app/profile_file.h"
-#include "app/widgets/form_state.h"
 #include "app/ui/main_window.h"
+#include "app/widgets/form_state.h"
 #include "app/widgets/qt_messages.h"
 #include "common/data_error.h"
 
@@ -22,7 +22,9 @@ constexpr const char* kWelcome =
     "Welcome to Kestro!\n\nPlease use this opportunity to enter the initial configuration data.\n"
     "All of these fields can be changed at a later time.";
 
-QString ProgramFolder() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+QString ProgramFolder() {
+  return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
 
 }  // namespace
 
@@ -45,7 +47,8 @@ TOptions::TOptions(TMain& main, std::filesystem::path settingsFile,
   if (std::filesystem::exists(settingsFile_, error)) {
     const ProfileFile profile(settingsFile_);
     settingsExisted_ = profile.KeyCount("Options") > 2;
-    DataPath->setText(FromLatin(profile.ReadString("Options", "DataPath", ToLatin(DataPath->text()))));
+    DataPath->setText(
+        FromLatin(profile.ReadString("Options", "DataPath", ToLatin(DataPath->text()))));
   }
 
   if (settingsExisted_) {
@@ -64,7 +67,9 @@ TOptions::TOptions(TMain& main, std::filesystem::path settingsFile,
   main_.setFromText(HomeAirport->text());
 }
 
-TOptions::~TOptions() { SaveSettings(); }
+TOptions::~TOptions() {
+  SaveSettings();
+}
 
 void TOptions::buildControls() {
   auto* grid = new QGridLayout;

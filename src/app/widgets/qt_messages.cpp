@@ -9,10 +9,14 @@ QString FromLatin(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string ToLatin(const QString& text) { return text.toLatin1().toStdString(); }
+std::string ToLatin(const QString& text) {
+  return text.toLatin1().toStdString();
+}
 
 namespace {
-QString Title() { return QCoreApplication::applicationName(); }
+QString Title() {
+  return QCoreApplication::applicationName();
+}
 }  // namespace
 
 void QtMessages::Information(const std::string& text) {

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/widgets/qt_messages.h"
@@ -67,13 +68,10 @@ void TFuelForm::changeEvent(QEvent* event) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr || !editor_.mainFrame) return;
   const QRect placement = nextMaximisedPlacement(screen->availableGeometry(), editor_.mainFrame());
-  QMetaObject::invokeMethod(
-      this,
-      [this, placement] {
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-        setGeometry(placement);
-      },
-      Qt::QueuedConnection);
+  QTimer::singleShot(0, this, [this, placement] {
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    setGeometry(placement);
+  });
 }
 
 TFuelForm::~TFuelForm() = default;
@@ -150,14 +148,18 @@ void TFuelForm::buildControls() {
 void TFuelForm::buildMenu() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  FromItem = PopupMenu1->addAction(QStringLiteral("From"), this,
-                                   [this] { if (editor_.setFrom) editor_.setFrom(selectedIdentifier()); });
-  ToItem = PopupMenu1->addAction(QStringLiteral("To"), this,
-                                 [this] { if (editor_.setTo) editor_.setTo(selectedIdentifier()); });
+  FromItem = PopupMenu1->addAction(QStringLiteral("From"), this, [this] {
+    if (editor_.setFrom) editor_.setFrom(selectedIdentifier());
+  });
+  ToItem = PopupMenu1->addAction(QStringLiteral("To"), this, [this] {
+    if (editor_.setTo) editor_.setTo(selectedIdentifier());
+  });
   AirNavPageItem = PopupMenu1->addAction(QStringLiteral("AirNav Page"));
   AirNavLocalFuelItem = PopupMenu1->addAction(QStringLiteral("AirNav Local Fuel"));
-  RemoveFBOItem = PopupMenu1->addAction(QStringLiteral("Remove FBO"), this, &TFuelForm::RemoveFBOClick);
-  NavPointItem = PopupMenu1->addAction(QStringLiteral("Nav Point"), this, &TFuelForm::NavPointClick);
+  RemoveFBOItem =
+      PopupMenu1->addAction(QStringLiteral("Remove FBO"), this, &TFuelForm::RemoveFBOClick);
+  NavPointItem =
+      PopupMenu1->addAction(QStringLiteral("Nav Point"), this, &TFuelForm::NavPointClick);
   AirportInfoItem = PopupMenu1->addAction(QStringLiteral("Airport Info"));
   // The web and airport information windows are not part of this program yet.
   AirNavPageItem->setEnabled(false);
@@ -241,7 +243,9 @@ void TFuelForm::NavPointClick() {
       state_.data.AirportFields.size() > 11 ? state_.data.AirportFields[11] : std::string();
 }
 
-void TFuelForm::RemoveFBOClick() { RemoveAirportFBOs(state_.data, ToLatin(selectedIdentifier())); }
+void TFuelForm::RemoveFBOClick() {
+  RemoveAirportFBOs(state_.data, ToLatin(selectedIdentifier()));
+}
 
 bool TFuelForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == FuelList && event->type() == QEvent::KeyPress) {

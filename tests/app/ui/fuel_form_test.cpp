@@ -1,17 +1,19 @@
 // The report window on the sample data, as a pilot uses it from the main window.
+#include "planning/ui/fuel_form.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <sstream>
 
 #include "app/cli/cli_app.h"
 #include "app/ui/options_window.h"
-#include "common/text_file.h"
 #include "app/ui/window_fixture.h"
+#include "common/text_file.h"
 #include "planning/report_line.h"
-#include "planning/ui/fuel_form.h"
 
 namespace kestro {
 namespace {
@@ -47,12 +49,11 @@ TEST_F(FuelFormTest, FuelEnrouteListsPricedAirportsByDistanceAndSelectsTheCheape
   QStringList sorted = lines;
   sorted.sort();
   EXPECT_EQ(lines, sorted);
-  for (const QString& line : lines) EXPECT_EQ(line.mid(9, 1), QStringLiteral("$")) << line.toStdString();
+  for (const QString& line : lines)
+    EXPECT_EQ(line.mid(9, 1), QStringLiteral("$")) << line.toStdString();
   // The selected line carries the lowest price of the list.
   ASSERT_NE(report_->FuelList->currentItem(), nullptr);
-  const auto price = [](const QString& line) {
-    return *ReportLinePriceValue(line.toStdString());
-  };
+  const auto price = [](const QString& line) { return *ReportLinePriceValue(line.toStdString()); };
   const float selected = price(report_->FuelList->currentItem()->text());
   for (const QString& line : lines) EXPECT_LE(selected, price(line));
   EXPECT_FALSE(report_->FuelPanel->isHidden());
@@ -158,6 +159,39 @@ TEST_F(FuelFormTest, StartingFuelThatCoversTheTripShowsAPlanThatBuysNothing) {
   report_->StartBtn->click();
   ASSERT_GE(report_->BestFuelList->count(), 1);
   EXPECT_TRUE(report_->BestFuelList->item(0)->text().startsWith("$  0.00 : IND("));
+}
+
+TEST_F(FuelFormTest, StopDuringTheSearchEndsItAndRestoresTheButtons) {
+  main_.FuelBtn->click();
+  bool sawStop = false;
+  // The timer fires inside the planner's own message processing, as a click would.
+  QTimer::singleShot(0, report_.get(), [&] {
+    sawStop = report_->plannerRunning() && !report_->StopBtn->isHidden();
+    report_->StopBtn->click();
+  });
+  report_->StartBtn->click();
+  EXPECT_TRUE(sawStop);
+  EXPECT_FALSE(report_->plannerRunning());
+  EXPECT_FALSE(report_->StartBtn->isHidden());
+  EXPECT_TRUE(report_->ProgressPanel->isHidden());
+  EXPECT_FALSE(report_->BestFuelList->isHidden());
+}
+
+TEST_F(FuelFormTest, RouteButtonDuringTheSearchBuildsTheRouteReportOnceThePlannerStopped) {
+  main_.FuelBtn->click();
+  bool reportBuiltInside = true;
+  QTimer::singleShot(0, &main_, [&] {
+    main_.RouteBtn->click();
+    // The route report waits for the planner, which can only finish after this returns.
+    reportBuiltInside = report_->windowTitle() == QLatin1String("Route Report");
+  });
+  report_->StartBtn->click();
+  EXPECT_FALSE(reportBuiltInside);
+  EXPECT_FALSE(report_->plannerRunning());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(report_->windowTitle(), "Route Report");
+  EXPECT_TRUE(report_->FuelPanel->isHidden());
+  EXPECT_GT(report_->FuelList->count(), 0);
 }
 
 TEST_F(FuelFormTest, StartIsOfferedOnlyWithCapacitySpeedAndBurn) {

@@ -1,5 +1,7 @@
 // The main and options windows, driven as a pilot would: settings files on disk, typing into
 // the fields, reading the read-outs.
+#include "app/ui/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,7 +10,6 @@
 #include <fstream>
 
 #include "app/profile_file.h"
-#include "app/ui/main_window.h"
 #include "app/ui/options_window.h"
 #include "app/ui/window_fixture.h"
 
