@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/nav_point.h"
 #include "common/date_time.h"
 #include "data/data_store.h"
 #include "geo/units.h"
@@ -34,14 +35,6 @@ struct FixState {
   double GPSVSI = 0;  // feet per minute
   DateTime LastFixTime = 0;
   bool processingFix = false;  // re-entry guard of the fix distribution
-};
-
-// The point the chart and navigation windows steer to.
-struct NavPoint {
-  double NavPointLat = 0;
-  double NavPointLon = 0;
-  std::string NavPointId;
-  std::string NavPointName;
 };
 
 // Times of the track and flight logs (date-time spans).

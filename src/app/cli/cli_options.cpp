@@ -94,3 +94,22 @@ std::string FormatUsage(std::string_view command, std::string_view synopsis,
 }
 
 }  // namespace kestro::cli
+
+namespace kestro::cli {
+
+std::optional<int> HelpOrUsageError(std::ostream& out, std::ostream& err,
+                                    const CommandInfo& command, const ParseOutcome& parsed) {
+  if (!parsed.error.empty()) {
+    err << "kestro-cli " << command.name << ": " << parsed.error << "\n"
+        << "Try 'kestro-cli " << command.name << " --help'.\n";
+    return 2;
+  }
+  if (parsed.options.HelpRequested()) {
+    out << FormatUsage(command.name, command.synopsis, command.options) << "\n"
+        << command.description;
+    return 0;
+  }
+  return std::nullopt;
+}
+
+}  // namespace kestro::cli

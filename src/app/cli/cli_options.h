@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -46,6 +47,20 @@ struct ParseOutcome {
 // without its value, a value given to a flag and an option given twice are errors.
 [[nodiscard]] ParseOutcome ParseOptions(std::span<const std::string> arguments,
                                         std::span<const OptionSpec> specs);
+
+// What a subcommand tells about itself in its help.
+struct CommandInfo {
+  std::string_view name;
+  std::string_view synopsis;
+  std::string_view description;
+  std::span<const OptionSpec> options;
+};
+
+// After ParseOptions: prints the help when it was asked for (exit status 0) or reports a usage
+// error (status 2). Nothing when the command should go on.
+[[nodiscard]] std::optional<int> HelpOrUsageError(std::ostream& out, std::ostream& err,
+                                                  const CommandInfo& command,
+                                                  const ParseOutcome& parsed);
 
 // "Usage: kestro-cli COMMAND SYNOPSIS" followed by one line per option.
 [[nodiscard]] std::string FormatUsage(std::string_view command, std::string_view synopsis,

@@ -21,12 +21,11 @@ constexpr std::string_view kDescription =
 
 int RunIndexCommand(CliContext& context, std::span<const std::string> arguments) {
   const ParseOutcome parsed = ParseOptions(arguments, kOptions);
-  if (!parsed.error.empty()) return UsageError(context, kCommand, parsed.error);
-  const ParsedOptions& options = parsed.options;
-  if (options.HelpRequested()) {
-    context.out << FormatUsage(kCommand, kSynopsis, kOptions) << "\n" << kDescription;
-    return kExitSuccess;
+  if (auto done = HelpOrUsageError(context.out, context.err,
+                                   {kCommand, kSynopsis, kDescription, kOptions}, parsed)) {
+    return *done;
   }
+  const ParsedOptions& options = parsed.options;
 
   std::vector<std::string> folders = options.Positional();
   if (const auto data = options.Value(kDataOption.name)) folders.push_back(*data);

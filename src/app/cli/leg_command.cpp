@@ -14,18 +14,12 @@ constexpr std::string_view kDescription =
 
 int RunLegCommand(CliContext& context, std::span<const std::string> arguments) {
   const ParseOutcome parsed = ParseOptions(arguments, kTripOptions);
-  if (!parsed.error.empty()) return UsageError(context, kCommand, parsed.error);
-  if (parsed.options.HelpRequested()) {
-    context.out << FormatUsage(kCommand, kSynopsis, kTripOptions) << "\n" << kDescription;
-    return kExitSuccess;
+  if (auto done = HelpOrUsageError(context.out, context.err,
+                                   {kCommand, kSynopsis, kDescription, kTripOptions}, parsed)) {
+    return *done;
   }
-  const auto& ends = parsed.options.Positional();
-  if (ends.size() != 2) return UsageError(context, kCommand, "give FROM and TO");
   Trip trip(context.err);
-  if (const int status = PrepareTrip(context, kCommand, parsed.options, trip); status != 0) {
-    return status;
-  }
-  if (const int status = ResolveTrip(context, kCommand, ends[0], ends[1], trip); status != 0) {
+  if (const int status = StartTrip(context, kCommand, parsed.options, trip); status != 0) {
     return status;
   }
   const LegState& leg = trip.state.leg;

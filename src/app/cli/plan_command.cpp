@@ -30,17 +30,13 @@ constexpr std::array kPlanOptions{kSettingsOption, kDataOption,     kSpeedOption
 
 int RunPlanCommand(CliContext& context, std::span<const std::string> arguments) {
   const ParseOutcome parsed = ParseOptions(arguments, kPlanOptions);
-  if (!parsed.error.empty()) return UsageError(context, kCommand, parsed.error);
-  const ParsedOptions& options = parsed.options;
-  if (options.HelpRequested()) {
-    context.out << FormatUsage(kCommand, kSynopsis, kPlanOptions) << "\n" << kDescription;
-    return kExitSuccess;
+  if (auto done = HelpOrUsageError(context.out, context.err,
+                                   {kCommand, kSynopsis, kDescription, kPlanOptions}, parsed)) {
+    return *done;
   }
-  const auto& ends = options.Positional();
-  if (ends.size() != 2) return UsageError(context, kCommand, "give FROM and TO");
-
+  const ParsedOptions& options = parsed.options;
   Trip trip(context.err);
-  if (const int status = PrepareTrip(context, kCommand, options, trip); status != 0) {
+  if (const int status = StartTrip(context, kCommand, options, trip); status != 0) {
     return status;
   }
   AppliedSettings& settings = trip.state.settings;
@@ -53,9 +49,6 @@ int RunPlanCommand(CliContext& context, std::span<const std::string> arguments) 
     const auto value = ParseDouble(*cost);
     if (!value) return UsageError(context, kCommand, "--stop-cost needs a number");
     settings.StopCostDollars = *value;
-  }
-  if (const int status = ResolveTrip(context, kCommand, ends[0], ends[1], trip); status != 0) {
-    return status;
   }
 
   FuelPlanFields fields;
@@ -72,7 +65,7 @@ int RunPlanCommand(CliContext& context, std::span<const std::string> arguments) 
   const FuelPlanSettings planSettings{settings.CruiseSpeed, settings.FuelBurnGPH,
                                       settings.FuelCapacity, settings.StopCostDollars};
   const FuelSearchEnd end = planner.Start(trip.state.data, fields, planSettings, trip.state.leg,
-                                          ends[1], run.lines.lines(), {});
+                                          options.Positional()[1], run.lines.lines(), {});
   if (end == FuelSearchEnd::Refused) return kExitUsage;
   if (end == FuelSearchEnd::Failed) return kExitFailed;
   for (const auto& line : planner.Results()) context.out << line << "\n";

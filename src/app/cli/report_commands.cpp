@@ -10,22 +10,16 @@ constexpr std::string_view kSynopsis = "FROM TO";
 int RunReport(CliContext& context, std::string_view command, EnrouteReportMode mode,
               std::span<const std::string> arguments) {
   const ParseOutcome parsed = ParseOptions(arguments, kTripOptions);
-  if (!parsed.error.empty()) return UsageError(context, command, parsed.error);
-  if (parsed.options.HelpRequested()) {
-    context.out << FormatUsage(command, kSynopsis, kTripOptions) << "\n"
-                << (mode == EnrouteReportMode::Route
-                        ? "Prints the route report's lines in list order.\n"
-                        : "Prints the fuel report's lines in list order, then \"best: \" and the "
-                          "selected line.\n");
-    return kExitSuccess;
+  const std::string_view description = mode == EnrouteReportMode::Route
+                                           ? "Prints the route report's lines in list order.\n"
+                                           : "Prints the fuel report's lines in list order, then "
+                                             "\"best: \" and the selected line.\n";
+  if (auto done = HelpOrUsageError(context.out, context.err,
+                                   {command, kSynopsis, description, kTripOptions}, parsed)) {
+    return *done;
   }
-  const auto& ends = parsed.options.Positional();
-  if (ends.size() != 2) return UsageError(context, command, "give FROM and TO");
   Trip trip(context.err);
-  if (const int status = PrepareTrip(context, command, parsed.options, trip); status != 0) {
-    return status;
-  }
-  if (const int status = ResolveTrip(context, command, ends[0], ends[1], trip); status != 0) {
+  if (const int status = StartTrip(context, command, parsed.options, trip); status != 0) {
     return status;
   }
   ReportRun run;

@@ -1,5 +1,6 @@
 #include <array>
 
+#include "app/cli/cli_options.h"
 #include "app/cli/subcommand.h"
 
 namespace kestro::cli {
@@ -23,9 +24,9 @@ std::span<const Subcommand> Subcommands() noexcept {
 }
 
 int UsageError(CliContext& context, std::string_view command, std::string_view message) {
-  context.err << "kestro-cli " << command << ": " << message << "\n"
-              << "Try 'kestro-cli " << command << " --help'.\n";
-  return kExitUsage;
+  ParseOutcome failed;
+  failed.error = std::string(message);
+  return *HelpOrUsageError(context.out, context.err, CommandInfo{command, {}, {}, {}}, failed);
 }
 
 }  // namespace kestro::cli

@@ -96,4 +96,14 @@ int ResolveTrip(CliContext& context, std::string_view command, const std::string
   return kExitSuccess;
 }
 
+int StartTrip(CliContext& context, std::string_view command, const ParsedOptions& options,
+              Trip& trip) {
+  const auto& ends = options.Positional();
+  if (ends.size() != 2) return UsageError(context, command, "give FROM and TO");
+  if (const int status = PrepareTrip(context, command, options, trip); status != kExitSuccess) {
+    return status;
+  }
+  return ResolveTrip(context, command, ends[0], ends[1], trip);
+}
+
 }  // namespace kestro::cli

@@ -37,6 +37,11 @@ struct Trip {
 [[nodiscard]] int PrepareTrip(CliContext& context, std::string_view command,
                               const ParsedOptions& options, Trip& trip);
 
+// The whole start of a trip command: exactly two positional arguments FROM and TO, the settings
+// prepared, both ends resolved. Returns kExitSuccess or the exit status to end with.
+[[nodiscard]] int StartTrip(CliContext& context, std::string_view command,
+                            const ParsedOptions& options, Trip& trip);
+
 // Resolves FROM and TO as the main window's fields do and computes the leg. Returns
 // kExitSuccess, or kExitNotFound with a message naming the identifier that was not found.
 [[nodiscard]] int ResolveTrip(CliContext& context, std::string_view command,

@@ -197,6 +197,16 @@ void TOptions::done(int result) {
   if (result == QDialog::Accepted) ApplySettings();
 }
 
+void TOptions::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The window opens in the middle of the screen, not over the small main window.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
 void TOptions::BrowseBtnClick() {
   const QString start = FromLatin(main_.state().data.DataFolder);
   const QString folder =

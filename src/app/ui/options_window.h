@@ -63,6 +63,7 @@ class TOptions : public QDialog {
 
  protected:
   void done(int result) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildControls();

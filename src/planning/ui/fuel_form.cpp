@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/nav_point.h"
 #include "app/widgets/qt_messages.h"
 #include "data/airport_database.h"
 #include "data/fbo_file.h"
@@ -215,32 +216,26 @@ void TFuelForm::BuildEnrouteReport() {
   reportRunning_ = false;
 }
 
-void TFuelForm::FuelListDblClick() {
-  const std::string id = ToLatin(selectedIdentifier());
+std::optional<AirportPosition> TFuelForm::lookupSelected() {
   try {
-    if (!LookupAirport(state_.data, id)) return;
+    if (!LookupAirport(state_.data, ToLatin(selectedIdentifier()))) return std::nullopt;
   } catch (const std::exception& failure) {
     messages_.Error(failure.what());
-    return;
+    return std::nullopt;
   }
-  const AirportPosition position = PositionFromFields(state_.data.AirportFields);
-  emit showChartRequested(position.lat, position.lon);
+  return PositionFromFields(state_.data.AirportFields);
+}
+
+void TFuelForm::FuelListDblClick() {
+  if (const auto position = lookupSelected()) emit showChartRequested(position->lat, position->lon);
 }
 
 void TFuelForm::NavPointClick() {
-  const std::string id = ToLatin(selectedIdentifier());
   try {
-    if (!LookupAirport(state_.data, id)) return;
+    SetNavPointToAirport(state_.data, state_.navPoint, ToLatin(selectedIdentifier()));
   } catch (const std::exception& failure) {
     messages_.Error(failure.what());
-    return;
   }
-  const AirportPosition position = PositionFromFields(state_.data.AirportFields);
-  state_.navPoint.NavPointLat = position.lat;
-  state_.navPoint.NavPointLon = position.lon;
-  state_.navPoint.NavPointId = id;
-  state_.navPoint.NavPointName =
-      state_.data.AirportFields.size() > 11 ? state_.data.AirportFields[11] : std::string();
 }
 
 void TFuelForm::RemoveFBOClick() {

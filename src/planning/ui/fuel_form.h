@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "app/shared_state.h"
 #include "common/user_messages.h"
+#include "data/airport_database.h"
 #include "planning/fuel_planner.h"
 
 namespace kestro {
@@ -89,6 +91,7 @@ class TFuelForm : public QWidget {
   void StartBtnClick();
   void StopBtnClick() noexcept { planner_.RequestStop(); }
   void FuelListDblClick();
+  std::optional<AirportPosition> lookupSelected();
   void NavPointClick();
   void RemoveFBOClick();
 
