@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "support/recording_messages.h"
+#include "support/temp_folder.h"
 
 namespace kestro {
 namespace {
@@ -14,18 +14,7 @@ namespace fs = std::filesystem;
 
 class ApplySettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("kestro-apply-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  void Write(const std::string& name, const std::string& contents) {
-    std::ofstream(folder_ / name, std::ios::binary) << contents;
-  }
+  void Write(const std::string& name, const std::string& contents) { temp_.Write(name, contents); }
 
   OptionsTexts Texts() const {
     OptionsTexts t;
@@ -40,7 +29,8 @@ class ApplySettingsTest : public ::testing::Test {
     return t;
   }
 
-  fs::path folder_;
+  testing::TempFolder temp_;
+  fs::path folder_ = temp_.path();
   SharedState state_;
   testing::RecordingMessages messages_;
 };

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "app/cli/cli_app.h"
 #include "common/text_file.h"
+#include "support/temp_folder.h"
 
 namespace kestro::cli {
 namespace {
@@ -24,17 +24,10 @@ struct CliRun {
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              (std::string("kestro-cli-") +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    settings_ = (folder_ / "Kestro.ini").string();
-    std::ofstream(settings_, std::ios::binary)
-        << "[Options]\r\nDataPath=" << kSample << "/\r\nSpeed=120\r\nGPH=10\r\nFOB=50\r\n"
-        << "StopCost=20\r\nRouteRange=30\r\n";
+    temp_.Write("Kestro.ini", "[Options]\r\nDataPath=" + kSample +
+                                  "/\r\nSpeed=120\r\nGPH=10\r\nFOB=50\r\n"
+                                  "StopCost=20\r\nRouteRange=30\r\n");
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   CliRun Cli(std::vector<std::string> arguments) const {
     std::ostringstream out;
@@ -46,8 +39,9 @@ class CliTest : public ::testing::Test {
     return run;
   }
 
-  fs::path folder_;
-  std::string settings_;
+  kestro::testing::TempFolder temp_;
+  fs::path folder_ = temp_.path();
+  std::string settings_ = (temp_ / "Kestro.ini").string();
 };
 
 TEST_F(CliTest, HelpListsEveryCommand) {

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <system_error>

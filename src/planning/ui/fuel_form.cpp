@@ -43,6 +43,8 @@ TFuelForm::TFuelForm(SharedState& state, LegEditor editor, UserMessages& message
     : QWidget(parent, Qt::Window), state_(state), editor_(std::move(editor)), messages_(messages) {
   setObjectName(QStringLiteral("FuelForm"));
   setWindowTitle(QStringLiteral("Report"));
+  // Closing the main window ends the program even while this window is on screen.
+  setAttribute(Qt::WA_QuitOnClose, false);
   buildControls();
   buildMenu();
   LandFuelEdit->setText(landingFuelText);
