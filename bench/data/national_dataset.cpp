@@ -220,6 +220,7 @@ void LoadNationalDataStore(const NationalDataset& dataset, DataStore& store) {
   store.NameIndex = load(store.NameIndexFile());
   store.LonIndex = load(store.LonIndexFile());
   store.RunwayIndex = load(store.RunwayIndexFile());
+  store.InvalidateCaches();
   LoadFBOFile(store);
 }
 

@@ -35,7 +35,9 @@ constexpr int kRouteSearchRangeNM = 30;
 }
 
 // Arguments: the leg (0: 300 NM through the densest area, 1: 600 NM, 2: 1000 NM), the mode
-// (0 route, 1 fuel) and the search range. Counters per report: sample points, box queries,
+// (0 route, 1 fuel), the search range, and whether each report starts with nothing remembered
+// from the one before (1, as the first report after the settings are applied) or not (0).
+// Counters per report: sample points, box queries,
 // candidate airports read (one event pump each), airports inside the boxes (each with a runway
 // summary and an FBO lookup), and lines listed.
 void BM_EnrouteReport(benchmark::State& state) {
@@ -49,10 +51,12 @@ void BM_EnrouteReport(benchmark::State& state) {
   const EnrouteReportMode mode =
       state.range(1) == 0 ? EnrouteReportMode::Route : EnrouteReportMode::Fuel;
   const auto rangeNM = static_cast<int>(state.range(2));
+  const bool cold = state.range(3) != 0;
 
   SortedTextList list;
   EnrouteReportResult result;
   for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the loop idiom
+    if (cold) store.InvalidateCaches();
     result = BuildEnrouteReport(store, leg, rangeNM, mode, list);
     benchmark::DoNotOptimize(list.lines().data());
   }
@@ -65,16 +69,20 @@ void BM_EnrouteReport(benchmark::State& state) {
   state.counters["in_boxes"] = static_cast<double>(result.boxAirports);
   state.counters["candidates"] = perReport(static_cast<double>(pumps));
   state.counters["lines"] = static_cast<double>(list.size());
-  state.SetLabel(leg.FromId + "-" + leg.ToId + " " +
-                 std::to_string(static_cast<int>(leg.LegDistanceNM)) + " NM " +
-                 (mode == EnrouteReportMode::Route ? "route" : "fuel"));
+  state.SetLabel(
+      leg.FromId + "-" + leg.ToId + " " + std::to_string(static_cast<int>(leg.LegDistanceNM)) +
+      " NM " + (mode == EnrouteReportMode::Route ? "route" : "fuel") + (cold ? " cold" : " warm"));
 }
 BENCHMARK(BM_EnrouteReport)
-    ->Args({0, 1, kRouteSearchRangeNM})
-    ->Args({0, 1, 15})
-    ->Args({0, 0, kRouteSearchRangeNM})
-    ->Args({1, 1, kRouteSearchRangeNM})
-    ->Args({2, 1, kRouteSearchRangeNM})
+    ->Args({0, 1, kRouteSearchRangeNM, 1})
+    ->Args({0, 1, kRouteSearchRangeNM, 0})
+    ->Args({0, 1, 15, 1})
+    ->Args({0, 1, 15, 0})
+    ->Args({0, 0, kRouteSearchRangeNM, 1})
+    ->Args({1, 1, kRouteSearchRangeNM, 1})
+    ->Args({1, 1, kRouteSearchRangeNM, 0})
+    ->Args({2, 1, kRouteSearchRangeNM, 1})
+    ->Args({2, 1, kRouteSearchRangeNM, 0})
     ->Unit(benchmark::kMillisecond);
 
 // The navigation window's search at every fix, in the densest area, start radius 10 NM.

@@ -40,6 +40,8 @@ std::string ApplySettings(SharedState& state, const OptionsTexts& texts, UserMes
   LoadIndexIfPresent(data.NameIndexFile(), data.NameIndex);
   LoadIndexIfPresent(data.LonIndexFile(), data.LonIndex);
   LoadIndexIfPresent(data.RunwayIndexFile(), data.RunwayIndex);
+  // Records remembered from the old indexes or folder must not be served for the new ones.
+  data.InvalidateCaches();
   LoadFBOFile(data);
 
   auto log = ReadTextLines(data.GpsLogFile());

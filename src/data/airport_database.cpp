@@ -1,6 +1,7 @@
 #include "data/airport_database.h"
 
 #include <cmath>
+#include <utility>
 
 #include "common/ascii_case.h"
 #include "common/data_error.h"
@@ -52,20 +53,111 @@ constexpr size_t kRecordColumnCount = kFacCtafFrequency + 1;
   return record;
 }
 
-void AttachLongestRunway(DataStore& store, Airports& record) {
-  (void)SummarizeRunways(store, record.siteNumber);
+void AttachLongestRunway(DataStore& store, RunwaysFile& runways, Airports& record) {
+  (void)SummarizeRunways(store, record.siteNumber, runways);
   const std::vector<std::string>& runway = store.RunwayFields;
   record.longestRunwayId = runway[kRwyId];
   record.longestRunwayLengthFeet = ParseInt(runway[kRwyLength]).value_or(0);
   record.longestRunwaySurface = runway[kRwySurface];
 }
 
-// Reads the candidate of one LonIndex line into AirportFields and, when its latitude lies in the
-// box, appends its record.
-void AddCandidate(DataStore& store, ExtractFile& facilities, TAirportArray& airports,
-                  size_t position, double north, double south) {
+// One query's use of store.airportQueries. The cache is emptied first when it was filled from
+// other files; the query stops using it as soon as the window messages it lets run empty it or
+// point the store elsewhere, because the query goes on reading the files it opened.
+class CandidateMemory {
+ public:
+  CandidateMemory(DataStore& store, const ExtractFile& facilities, RunwaysFile& runways)
+      : store_(store), cache_(store.airportQueries) {
+    AirportQueryCache::Sources sources;
+    sources.dataFolder = store.DataFolder;
+    sources.facilitiesFile = facilities.path();
+    sources.facilities = facilities.stamp();
+    sources.runwaysFile = runways.Path();
+    sources.runwaysExist = runways.Exists();
+    sources.runways = runways.Stamp();
+    sources.lonIndexLines = store.LonIndex.size();
+    if (!(cache_.sources == sources)) {
+      cache_.Clear();
+      cache_.sources = std::move(sources);
+      cache_.candidates.resize(store.LonIndex.size());
+    }
+    generation_ = cache_.generation;
+  }
+
+  void CheckAfterMessages() noexcept {
+    inUse_ = inUse_ && cache_.generation == generation_ &&
+             store_.DataFolder == cache_.sources.dataFolder &&
+             store_.LonIndex.size() == cache_.sources.lonIndexLines;
+  }
+
+  // What was read for the LonIndex line at the position when it pointed at the same offset.
+  [[nodiscard]] AirportQueryCache::Candidate* Known(size_t position, std::int64_t offset) noexcept {
+    AirportQueryCache::Candidate* candidate = At(position);
+    return candidate != nullptr && candidate->offset == offset ? candidate : nullptr;
+  }
+
+  [[nodiscard]] AirportQueryCache::Airport& AirportOf(const AirportQueryCache::Candidate& known) {
+    return cache_.airports.at(static_cast<size_t>(known.airport));
+  }
+
+  void RememberLatitude(size_t position, std::int64_t offset, double latitudeDeg) noexcept {
+    AirportQueryCache::Candidate* candidate = At(position);
+    if (candidate == nullptr) return;
+    candidate->offset = offset;
+    candidate->latitudeDeg = latitudeDeg;
+    candidate->hasAirport = false;
+  }
+
+  // The record as filled from the extract files, before its FBO fields are attached.
+  void RememberAirport(size_t position, const Airports& record,
+                       AirportQueryCache::RunwayLines runwayLines) {
+    AirportQueryCache::Candidate* candidate = At(position);
+    if (candidate == nullptr) return;
+    if (candidate->airport < 0) {
+      candidate->airport = static_cast<std::int32_t>(cache_.airports.size());
+      cache_.airports.emplace_back();
+    }
+    AirportQueryCache::Airport& airport = AirportOf(*candidate);
+    airport.record = record;
+    airport.runways = std::move(runwayLines);
+    candidate->hasAirport = true;
+  }
+
+ private:
+  [[nodiscard]] AirportQueryCache::Candidate* At(size_t position) noexcept {
+    if (!inUse_ || position >= cache_.candidates.size()) return nullptr;
+    return &cache_.candidates[position];
+  }
+
+  DataStore& store_;
+  AirportQueryCache& cache_;
+  std::uint64_t generation_ = 0;
+  bool inUse_ = true;
+};
+
+// Appends the record of the candidate of one LonIndex line when its latitude lies in the box.
+// A candidate read before at the same offset is served from memory; otherwise its line is read
+// into AirportFields.
+void AddCandidate(DataStore& store, ExtractFile& facilities, RunwaysFile& runways,
+                  CandidateMemory& memory, TAirportArray& airports, size_t position, double north,
+                  double south) {
   const IndexLineRef where = LonIndexLine(store, position);
   const std::int64_t offset = IndexOffset(store.LonIndex[position], where);
+  if (const AirportQueryCache::Candidate* known = memory.Known(position, offset)) {
+    if (known->latitudeDeg < south || known->latitudeDeg > north) return;
+    if (known->hasAirport) {
+      AirportQueryCache::Airport& cached = memory.AirportOf(*known);
+      airports.push_back(cached.record);
+      if (!SameRunwayLines(store, cached.record.siteNumber, runways, cached.runways)) {
+        AttachLongestRunway(store, runways, airports.back());
+        cached.record = airports.back();
+        cached.runways = RunwayLinesOfSite(store, cached.record.siteNumber, runways);
+      }
+      AttachFBOSummary(store, airports, airports.size() - 1);
+      return;
+    }
+  }
+
   SplitTabs(facilities.ReadIndexedLine(offset, where), store.AirportFields);
   const std::vector<std::string>& fields = store.AirportFields;
   if (fields.size() < kRecordColumnCount) {
@@ -81,9 +173,12 @@ void AddCandidate(DataStore& store, ExtractFile& facilities, TAirportArray& airp
                     QuotedExcerpt(fields[kFacLatitudeSeconds]) + ", " +
                     QuotedExcerpt(fields[kFacLongitudeSeconds]) + ").");
   }
+  memory.RememberLatitude(position, offset, position2d->lat);
   if (position2d->lat < south || position2d->lat > north) return;
   airports.push_back(RecordFromFields(fields, *position2d));
-  AttachLongestRunway(store, airports.back());
+  Airports& record = airports.back();
+  AttachLongestRunway(store, runways, record);
+  memory.RememberAirport(position, record, RunwayLinesOfSite(store, record.siteNumber, runways));
   AttachFBOSummary(store, airports, airports.size() - 1);
 }
 
@@ -168,9 +263,13 @@ int QueryAirportsInRect(DataStore& store, TAirportArray& airports, double west, 
   // lies east of every airport, and walking from it would return an airport outside the box.
   if (v < west) return 0;
 
+  RunwaysFile runways(store);
+  CandidateMemory memory(store, facilities, runways);
   while (v < east && position >= 0) {
-    AddCandidate(store, facilities, airports, static_cast<size_t>(position), north, south);
+    AddCandidate(store, facilities, runways, memory, airports, static_cast<size_t>(position), north,
+                 south);
     PumpEvents(store.pumpEvents);
+    memory.CheckAfterMessages();
     --position;
     if (position < 0 || static_cast<size_t>(position) >= store.LonIndex.size()) break;
     v = LongitudeAt(store, static_cast<size_t>(position));

@@ -12,6 +12,17 @@ std::filesystem::path InFolder(const std::string& folder, const std::string& nam
 
 }  // namespace
 
+void AirportQueryCache::Clear() noexcept {
+  sources = Sources{};
+  std::vector<Candidate>().swap(candidates);
+  std::vector<Airport>().swap(airports);
+  ++generation;
+}
+
+void DataStore::InvalidateCaches() noexcept {
+  airportQueries.Clear();
+}
+
 std::filesystem::path DataStore::FacilitiesFile() const {
   return InFolder(DataFolder, facilitiesBaseName + "." + facilitiesExtension);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "data/index_line.h"
@@ -11,6 +11,9 @@ namespace kestro {
 
 // True when the path names an existing regular file (a folder of that name does not count).
 [[nodiscard]] bool DataFileExists(const std::filesystem::path& path) noexcept;
+
+// The stamp of the regular file the path names; nothing when DataFileExists would be false.
+[[nodiscard]] std::optional<FileStamp> RegularFileStamp(const std::filesystem::path& path) noexcept;
 
 // An extract file opened for one operation and closed again when the object goes, also when a
 // DataError ends the operation.
@@ -28,11 +31,14 @@ class ExtractFile {
   [[nodiscard]] std::string ReadIndexedLine(std::int64_t offset, const IndexLineRef& where);
 
   [[nodiscard]] const std::filesystem::path& path() const noexcept { return path_; }
+  // The version of the file that was opened.
+  [[nodiscard]] const FileStamp& stamp() const noexcept { return stamp_; }
 
  private:
   std::filesystem::path path_;
-  std::FILE* file_ = nullptr;
+  int descriptor_ = -1;
   std::int64_t sizeBytes_ = 0;
+  FileStamp stamp_;
 };
 
 }  // namespace kestro

@@ -71,10 +71,45 @@ long FindRunwayIndex(const DataStore& store, std::string_view siteNumber) {
   return -1;
 }
 
+void RunwaysFile::FollowDataFolder() {
+  if (resolved_ && folder_ == store_->DataFolder) return;
+  file_.reset();
+  folder_ = store_->DataFolder;
+  path_ = store_->RunwaysFile();
+  stamp_ = RegularFileStamp(path_);
+  resolved_ = true;
+}
+
+bool RunwaysFile::Exists() {
+  FollowDataFolder();
+  return stamp_.has_value();
+}
+
+const std::filesystem::path& RunwaysFile::Path() {
+  FollowDataFolder();
+  return path_;
+}
+
+FileStamp RunwaysFile::Stamp() {
+  FollowDataFolder();
+  return stamp_.value_or(FileStamp{});
+}
+
+ExtractFile& RunwaysFile::Open() {
+  FollowDataFolder();
+  if (!file_) file_.emplace(path_);
+  return *file_;
+}
+
 RunwaySummary SummarizeRunways(DataStore& store, std::string_view siteNumber) {
+  RunwaysFile runways(store);
+  return SummarizeRunways(store, siteNumber, runways);
+}
+
+RunwaySummary SummarizeRunways(DataStore& store, std::string_view siteNumber,
+                               RunwaysFile& runwaysFile) {
   RunwaySummary summary;
-  const std::filesystem::path runwaysFile = store.RunwaysFile();
-  if (store.RunwayIndex.empty() || !DataFileExists(runwaysFile)) {
+  if (store.RunwayIndex.empty() || !runwaysFile.Exists()) {
     SetEmptyRunwayFields(store.RunwayFields);
     return summary;
   }
@@ -85,7 +120,7 @@ RunwaySummary SummarizeRunways(DataStore& store, std::string_view siteNumber) {
     return summary;
   }
 
-  ExtractFile runways(runwaysFile);
+  ExtractFile& runways = runwaysFile.Open();
   // Lengths of 0 and 1 never make a runway the longest.
   int longestLength = 1;
   std::string longestLine;
@@ -104,6 +139,36 @@ RunwaySummary SummarizeRunways(DataStore& store, std::string_view siteNumber) {
   if (summary.count > 1 && summary.longest >= 0) SplitTabs(longestLine, store.RunwayFields);
   PadRunwayFields(store.RunwayFields);
   return summary;
+}
+
+AirportQueryCache::RunwayLines RunwayLinesOfSite(const DataStore& store,
+                                                 std::string_view siteNumber,
+                                                 RunwaysFile& runways) {
+  AirportQueryCache::RunwayLines walked;
+  if (store.RunwayIndex.empty() || !runways.Exists()) return walked;
+  walked.first = FindRunwayIndex(store, siteNumber);
+  if (walked.first < 0) return walked;
+  const std::vector<std::string>& index = store.RunwayIndex;
+  for (auto position = static_cast<size_t>(walked.first);
+       position < index.size() && IsSiteLine(index[position], siteNumber); ++position) {
+    walked.lines.push_back(index[position]);
+  }
+  return walked;
+}
+
+bool SameRunwayLines(const DataStore& store, std::string_view siteNumber, RunwaysFile& runways,
+                     const AirportQueryCache::RunwayLines& known) {
+  const long first =
+      store.RunwayIndex.empty() || !runways.Exists() ? -1 : FindRunwayIndex(store, siteNumber);
+  if (first != known.first) return false;
+  if (first < 0) return true;
+  const std::vector<std::string>& index = store.RunwayIndex;
+  size_t walked = 0;
+  for (auto position = static_cast<size_t>(first);
+       position < index.size() && IsSiteLine(index[position], siteNumber); ++position, ++walked) {
+    if (walked >= known.lines.size() || index[position] != known.lines[walked]) return false;
+  }
+  return walked == known.lines.size();
 }
 
 long FindRunway(DataStore& store, std::string_view siteNumber, std::string_view runwayId) {

@@ -20,13 +20,22 @@ File OpenFile(const std::filesystem::path& path) {
   return File(std::fopen(path.c_str(), "rb"));
 }
 
+// The FILE* reader and the descriptor reader must give the same lines.
+struct OpenForReading {
+  File file;
+  int descriptor = -1;
+  explicit OpenForReading(const std::filesystem::path& path) : file(OpenFile(path)) {
+    if (file) descriptor = ::fileno(file.get());
+  }
+};
+
 TEST(ReadLineAtTest, EndsAtCrLfOrEndOfFile) {
   test::TempFolder folder;
   const std::string longLine(3200, 'x');  // spans three blocks
   const std::string contents = "abc\r\ndef\nghi\rjkl\r\n" + longLine + "\r\nlast";
   test::WriteBytes(folder.path() / "f.txt", contents);
-  const File file = OpenFile(folder.path() / "f.txt");
-  ASSERT_TRUE(file);
+  const OpenForReading open(folder.path() / "f.txt");
+  ASSERT_TRUE(open.file);
 
   const auto size = static_cast<std::int64_t>(contents.size());
   const struct {
@@ -38,17 +47,20 @@ TEST(ReadLineAtTest, EndsAtCrLfOrEndOfFile) {
       {size - 4, "last"}, {size, ""}, {size + 100, ""}, {-1, ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ReadLineAt(file.get(), c.offset), c.expected) << "offset " << c.offset;
+    EXPECT_EQ(ReadLineAt(open.file.get(), c.offset), c.expected) << "offset " << c.offset;
+    EXPECT_EQ(ReadLineAt(open.descriptor, c.offset), c.expected) << "fd, offset " << c.offset;
   }
   EXPECT_EQ(ReadLineAt(nullptr, 0), "");
+  EXPECT_EQ(ReadLineAt(-1, 0), "");
 }
 
 TEST(ReadLineAtTest, StopsAtTheLineLimitInAFileWithoutLineEnds) {
   test::TempFolder folder;
   test::WriteBytes(folder.path() / "big.txt", std::string(kMaxLineBytes + 5000, 'y'));
-  const File file = OpenFile(folder.path() / "big.txt");
-  ASSERT_TRUE(file);
-  EXPECT_EQ(ReadLineAt(file.get(), 0).size(), kMaxLineBytes);
+  const OpenForReading open(folder.path() / "big.txt");
+  ASSERT_TRUE(open.file);
+  EXPECT_EQ(ReadLineAt(open.file.get(), 0).size(), kMaxLineBytes);
+  EXPECT_EQ(ReadLineAt(open.descriptor, 0).size(), kMaxLineBytes);
 }
 
 TEST(SplitTabsTest, KeepsEmptyFieldsInPlace) {

@@ -1,14 +1,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "airport_test_fixture.h"
 #include "common/data_error.h"
 #include "common/date_time.h"
+#include "common/text_file.h"
 #include "data/airport_database.h"
 
 namespace kestro {
@@ -18,6 +22,11 @@ using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
+
+// The part after "=" of an index line.
+std::string IndexLineValue(const std::string& line) {
+  return line.substr(line.rfind('=') + 1);
+}
 
 // Seconds of arc for a whole number of degrees, as the extract writes them.
 std::string Seconds(double degrees, char hemisphere) {
@@ -231,6 +240,183 @@ TEST_F(QueryAirportsTest, MissingFacilitiesFileOrEmptyIndexGivesNoAirports) {
   EXPECT_EQ(QueryAirportsInRect(noNames, found, -120, -60, 60, 30), 0);
   std::filesystem::remove(folder.path() / "NfdcFacilities.xls");
   EXPECT_EQ(QueryAirportsInRect(store, found, -120, -60, 60, 30), 0);
+}
+
+// Every field of every record, so that two query results compare whole.
+std::vector<std::string> Describe(const TAirportArray& airports) {
+  std::vector<std::string> described;
+  for (const Airports& a : airports) {
+    described.push_back(a.siteNumber + "|" + a.type + "|" + a.identifier + "|" + a.facilityName +
+                        "|" + std::to_string(a.latitude) + "|" + std::to_string(a.longitude) + "|" +
+                        std::to_string(a.elevationFeet) + "|" + a.chartName + "|" +
+                        a.ctafFrequency + "|" + a.unicomFrequencies + "|" + a.managerPhone + "|" +
+                        a.fuelTypes + "|" + a.reserved13 + "|" + std::to_string(a.screenX) + "|" +
+                        std::to_string(a.screenY) + "|" + a.longestRunwayId + "|" +
+                        std::to_string(a.longestRunwayLengthFeet) + "|" + a.longestRunwaySurface +
+                        "|" + a.reserved19 + a.reserved20 + a.reserved21 + a.reserved22 +
+                        a.reserved23 + "|" + a.fboName + "|" + a.fboContact + "|" + a.fboService +
+                        "|" + std::to_string(a.price100LL) + "|" + std::to_string(a.priceJetA) +
+                        "|" + std::to_string(a.priceMogas) + "|" + std::to_string(a.priceDate));
+  }
+  return described;
+}
+
+// Boxes queried again and again, as the overlapping boxes of an enroute report are: the answers
+// must never depend on what an earlier query read.
+class AirportQueryMemoryTest : public ::testing::Test {
+ public:  // the changes of the table below work on the fixture
+  struct Box {
+    double west, east, north, south;
+  };
+  static constexpr Box kBand{-105, -75, 45, 38};  // AAA and ABB; ACC lies north of it
+  static constexpr Box kAll{-105, -75, 60, 30};
+
+  // Three airports with one runway each, all fields of the same length whatever the letter, so
+  // that files written with another letter keep every offset and size.
+  void WriteData(const std::filesystem::path& dir, char letter,
+                 const std::array<std::string, 3>& surfaces = {"ASPH", "TURF", "CONC"}) {
+    const std::string l(1, letter);
+    const auto facilities =
+        test::WriteLines(dir / "NfdcFacilities.xls",
+                         {test::HeaderLine(101),
+                          test::FacilityLine("1*" + l, l + "AA", "144000.0000N", "360000.0000W",
+                                             {{27, "100"}, {32, l + " CHART"}}),
+                          test::FacilityLine("2*" + l, l + "BB", "147600.0000N", "324000.0000W"),
+                          test::FacilityLine("3*" + l, l + "CC", "180000.0000N", "288000.0000W")});
+    const auto runways = test::WriteLines(
+        dir / "NfdcRunways.xls",
+        {test::HeaderLine(117), test::RunwayLine("1*" + l, l + "1", "3000", surfaces[0]),
+         test::RunwayLine("2*" + l, l + "2", "4000", surfaces[1]),
+         test::RunwayLine("3*" + l, l + "3", "5000", surfaces[2])});
+    store.LonIndex = {"-80=" + std::to_string(facilities[3]),
+                      "-90=" + std::to_string(facilities[2]),
+                      "-100=" + std::to_string(facilities[1])};
+    store.RunwayIndex = {"1*" + l + "=" + std::to_string(runways[1]),
+                         "2*" + l + "=" + std::to_string(runways[2]),
+                         "3*" + l + "=" + std::to_string(runways[3])};
+    store.FBOLines = {l + "AA,Fuel,,,FS,5.00,,,01/02/2024"};
+  }
+
+  void SetUp() override {
+    store.DataFolder = folder.DataFolder();
+    store.NameIndex = {"ANY=0"};
+    store.pumpEvents = [this] { ++pumps; };
+    WriteData(folder.path(), 'A');
+  }
+
+  std::vector<std::string> Query(DataStore& from, const Box& box) {
+    TAirportArray found;
+    const int count = QueryAirportsInRect(from, found, box.west, box.east, box.north, box.south);
+    EXPECT_EQ(count, static_cast<int>(found.size()));
+    return Describe(found);
+  }
+  // What a store that has read nothing yet answers.
+  std::vector<std::string> Fresh(const Box& box) {
+    DataStore fresh = store;
+    fresh.InvalidateCaches();
+    return Query(fresh, box);
+  }
+
+  test::TempFolder folder;
+  test::TempFolder otherFolder;
+  DataStore store;
+  int pumps = 0;
+};
+
+TEST_F(AirportQueryMemoryTest, AnswersFromMemoryEqualFreshOnes) {
+  const std::vector<std::string> band = Fresh(kBand);
+  const std::vector<std::string> all = Fresh(kAll);
+  ASSERT_EQ(band.size(), 2u);
+  ASSERT_EQ(all.size(), 3u);
+
+  // The band first leaves ACC known by its latitude only; the whole box then has to read it.
+  for (const Box& box : {kBand, kAll, kBand, kAll}) {
+    pumps = 0;
+    EXPECT_EQ(Query(store, box), box.north == kBand.north ? band : all);
+    EXPECT_EQ(pumps, 3);  // one per candidate, read or not
+  }
+
+  // Answered without reading a line: the scratch list keeps what was put there.
+  store.AirportFields = {"untouched"};
+  EXPECT_EQ(Query(store, kAll), all);
+  EXPECT_EQ(store.AirportFields, std::vector<std::string>{"untouched"});
+
+  // The FBO fields are attached afresh.
+  store.FBOLines = {"AAA,Other,,,FS,4.25,,,03/04/2024"};
+  EXPECT_EQ(Query(store, kAll), Fresh(kAll));
+  EXPECT_NE(Query(store, kAll), all);
+
+  // Memory emptied by the window messages in the middle of a query.
+  store.pumpEvents = [this] { store.InvalidateCaches(); };
+  EXPECT_EQ(Query(store, kAll), Fresh(kAll));
+
+  // The data folder switched by the window messages after the first candidate: the query goes on
+  // with its open facilities file and, like a fresh one, takes the runways from the new folder,
+  // whose index lines are the same.
+  store.pumpEvents = {};
+  WriteData(otherFolder.path(), 'A', {"GRVL", "DIRT", "WATR"});  // the same indexes and FBO lines
+  ASSERT_EQ(Query(store, kAll), all);
+  const auto switchFolder = [this](DataStore& s) {
+    s.pumpEvents = [this, &s] { s.DataFolder = otherFolder.DataFolder(); };
+  };
+  DataStore fresh = store;
+  fresh.InvalidateCaches();
+  switchFolder(fresh);
+  const std::vector<std::string> switched = Query(fresh, kAll);
+  EXPECT_NE(switched, all);
+  switchFolder(store);
+  EXPECT_EQ(Query(store, kAll), switched);
+}
+
+TEST_F(AirportQueryMemoryTest, ChangedDataIsNeverAnsweredFromMemory) {
+  using Change = void (*)(AirportQueryMemoryTest&);
+  const struct {
+    const char* what;
+    Change change;
+  } cases[] = {
+      {"another data folder with files of the same layout",
+       [](AirportQueryMemoryTest& t) {
+         t.WriteData(t.otherFolder.path(), 'Z');
+         t.store.DataFolder = t.otherFolder.DataFolder();
+       }},
+      {"LonIndex lines that point elsewhere",
+       [](AirportQueryMemoryTest& t) { std::swap(t.store.LonIndex[1], t.store.LonIndex[2]); }},
+      {"RunwayIndex lines that point elsewhere",
+       [](AirportQueryMemoryTest& t) {
+         const std::string first = IndexLineValue(t.store.RunwayIndex[0]);
+         t.store.RunwayIndex[0] = "1*A=" + IndexLineValue(t.store.RunwayIndex[2]);
+         t.store.RunwayIndex[2] = "3*A=" + first;
+       }},
+      {"a facilities file rewritten in place with a longer last line",
+       [](AirportQueryMemoryTest& t) {
+         std::vector<std::string> lines =
+             ReadTextLines(t.folder.path() / "NfdcFacilities.xls").value();
+         lines[3] = test::FacilityLine("3*A", "ACC", "180000.0000N", "288000.0000W",
+                                       {{11, "RENAMED FIELD"}});
+         (void)test::WriteLines(t.folder.path() / "NfdcFacilities.xls", lines);
+       }},
+      // Same inode, size and time: only the invalidation after loading the indexes tells.
+      {"files rewritten in place, their times kept, then the caches invalidated",
+       [](AirportQueryMemoryTest& t) {
+         const auto facilities = t.folder.path() / "NfdcFacilities.xls";
+         const auto runways = t.folder.path() / "NfdcRunways.xls";
+         const auto facilitiesTime = std::filesystem::last_write_time(facilities);
+         const auto runwaysTime = std::filesystem::last_write_time(runways);
+         t.WriteData(t.folder.path(), 'Y');
+         std::filesystem::last_write_time(facilities, facilitiesTime);
+         std::filesystem::last_write_time(runways, runwaysTime);
+         t.store.InvalidateCaches();
+       }},
+  };
+  for (const auto& c : cases) {
+    store.DataFolder = folder.DataFolder();
+    WriteData(folder.path(), 'A');
+    const std::vector<std::string> before = Query(store, kAll);
+    c.change(*this);
+    const std::vector<std::string> expected = Fresh(kAll);
+    EXPECT_NE(expected, before) << c.what;  // the change shows in the answer
+    EXPECT_EQ(Query(store, kAll), expected) << c.what;
+  }
 }
 
 }  // namespace
