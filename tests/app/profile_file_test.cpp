@@ -1,38 +1,29 @@
 #include "app/profile_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "common/text_file.h"
+#include "support/temp_folder.h"
 
 namespace kestro {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileFileTest : public testing::Test {
+class ProfileFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() / ("kestro_profile_" + std::to_string(::getpid()) + "_" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { ASSERT_FALSE(temp_.path().empty()); }
 
   [[nodiscard]] fs::path Write(const std::string& contents) const {
-    fs::path path = folder_ / "Test.ini";
-    std::ofstream(path, std::ios::binary) << contents;
-    return path;
+    temp_.Write("Test.ini", contents);
+    return temp_ / "Test.ini";
   }
   static std::string Read(const fs::path& path) { return ReadWholeFile(path).value_or("<none>"); }
 
-  fs::path folder_;
+  testing::TempFolder temp_;
 };
 
 TEST_F(ProfileFileTest, ReadsWithTheWindowsRules) {
@@ -117,7 +108,7 @@ TEST_F(ProfileFileTest, WriteChangesOnlyItsOwnLineAndKeepsTheLineEnds) {
 }
 
 TEST_F(ProfileFileTest, NewFileIsWrittenWithCrLfOnlyWhenSomethingChanged) {
-  const fs::path path = folder_ / "New.ini";
+  const fs::path path = temp_ / "New.ini";
   ProfileFile file(path);
   ASSERT_TRUE(file.Save().empty());
   EXPECT_FALSE(fs::exists(path));
@@ -138,7 +129,7 @@ TEST_F(ProfileFileTest, AwkwardValuesComeBackExactly) {
       std::string(1000, 'x') + "end",  // far beyond the 255 characters of the Windows layer
       "",
   };
-  const fs::path path = folder_ / "Values.ini";
+  const fs::path path = temp_ / "Values.ini";
   {
     ProfileFile file(path);
     int i = 0;
@@ -173,12 +164,12 @@ TEST_F(ProfileFileTest, NothingCanAddLinesOrKeysThatCannotBeFoundAgain) {
 }
 
 TEST_F(ProfileFileTest, FailedWritesAreReportedAndUnreadableFilesKept) {
-  ProfileFile missingFolder(folder_ / "no" / "such" / "folder" / "Kestro.ini");
+  ProfileFile missingFolder(temp_ / "no" / "such" / "folder" / "Kestro.ini");
   ASSERT_TRUE(missingFolder.WriteString("Options", "Speed", "115"));
   EXPECT_NE(missingFolder.Save(), "");
 
   // A folder in the file's place cannot be read; it must not be replaced.
-  const fs::path taken = folder_ / "Taken.ini";
+  const fs::path taken = temp_ / "Taken.ini";
   fs::create_directories(taken / "inside");
   ProfileFile unreadable(taken);
   ASSERT_TRUE(unreadable.WriteString("Options", "Speed", "115"));

@@ -1,40 +1,36 @@
 #include "common/atomic_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>  // mkdtemp
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "support/temp_folder.h"
+
 namespace kestro {
 namespace {
 
 namespace fs = std::filesystem;
 
-class AtomicFileTest : public testing::Test {
+class AtomicFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kestro-atomic-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { ASSERT_FALSE(temp_.path().empty()); }
 
   [[nodiscard]] std::string Read(const fs::path& path) const {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
   [[nodiscard]] size_t EntryCount() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(folder_), {}));
+    return static_cast<size_t>(std::distance(fs::directory_iterator(temp_.path()), {}));
   }
 
-  fs::path folder_;
+  testing::TempFolder temp_;
 };
 
 TEST_F(AtomicFileTest, CreatesAndReplacesKeepingPermissions) {
-  const fs::path file = folder_ / "KSFBO.CSV";
+  const fs::path file = temp_ / "KSFBO.CSV";
   ASSERT_EQ(WriteFileAtomic(file, "first\r\n"), "");
   EXPECT_EQ(Read(file), "first\r\n");
   EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
@@ -54,16 +50,16 @@ TEST_F(AtomicFileTest, CreatesAndReplacesKeepingPermissions) {
 }
 
 TEST_F(AtomicFileTest, FailsCleanlyInAMissingFolder) {
-  const fs::path file = folder_ / "gone" / "KSFBO.CSV";
+  const fs::path file = temp_ / "gone" / "KSFBO.CSV";
   const std::string failure = WriteFileAtomic(file, "data");
   EXPECT_NE(failure.find(file.string()), std::string::npos) << failure;
   EXPECT_NE(failure.find("No such file or directory"), std::string::npos) << failure;
-  EXPECT_FALSE(fs::exists(folder_ / "gone"));
+  EXPECT_FALSE(fs::exists(temp_ / "gone"));
   EXPECT_EQ(EntryCount(), 0U);
 }
 
 TEST_F(AtomicFileTest, FailureOverADirectoryLeavesNoTemporaryFile) {
-  const fs::path target = folder_ / "taken";
+  const fs::path target = temp_ / "taken";
   fs::create_directory(target);
   fs::create_directory(target / "inside");  // rename over a non-empty folder must fail
   EXPECT_NE(WriteFileAtomic(target, "data"), "");

@@ -1,17 +1,16 @@
 #include "common/text_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>  // mkdtemp
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "support/temp_folder.h"
 
 namespace kestro {
 namespace {
 
-namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 TEST(TextFileTest, SplitsAtEveryKindOfLineEnd) {
@@ -38,39 +37,31 @@ TEST(TextFileTest, SplitsAtEveryKindOfLineEnd) {
   EXPECT_EQ(JoinLinesCrLf({}), "");
 }
 
-class TextFileFolderTest : public testing::Test {
+class TextFileFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kestro-text-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  void Write(const std::string& name, const std::string& contents) const {
-    std::ofstream(folder_ / name, std::ios::binary) << contents;
-  }
-  fs::path folder_;
+  void SetUp() override { ASSERT_FALSE(temp_.path().empty()); }
+  testing::TempFolder temp_;
 };
 
 TEST_F(TextFileFolderTest, ReadsLinesOrNothing) {
-  Write("GPSLOG.TXT", "one\r\ntwo\rthree");
-  EXPECT_EQ(ReadTextLines(folder_ / "GPSLOG.TXT"), (Lines{"one", "two", "three"}));
-  EXPECT_EQ(ReadWholeFile(folder_ / "GPSLOG.TXT"), "one\r\ntwo\rthree");
-  EXPECT_EQ(ReadTextLines(folder_ / "missing.txt"), std::nullopt);
-  EXPECT_EQ(ReadWholeFile(folder_ / "missing.txt"), std::nullopt);
+  temp_.Write("GPSLOG.TXT", "one\r\ntwo\rthree");
+  EXPECT_EQ(ReadTextLines(temp_ / "GPSLOG.TXT"), (Lines{"one", "two", "three"}));
+  EXPECT_EQ(ReadWholeFile(temp_ / "GPSLOG.TXT"), "one\r\ntwo\rthree");
+  EXPECT_EQ(ReadTextLines(temp_ / "missing.txt"), std::nullopt);
+  EXPECT_EQ(ReadWholeFile(temp_ / "missing.txt"), std::nullopt);
 }
 
 TEST_F(TextFileFolderTest, ResolvesFileNamesExactFirstThenIgnoringCase) {
-  Write("ksfbo.csv", "");
-  Write("MapConfig.INI", "");
-  Write("Both.txt", "");
-  Write("BOTH.TXT", "");
-  EXPECT_EQ(ResolveFileName(folder_, "KSFBO.CSV"), folder_ / "ksfbo.csv");
-  EXPECT_EQ(ResolveFileName(folder_, "MapConfig.ini"), folder_ / "MapConfig.INI");
-  EXPECT_EQ(ResolveFileName(folder_, "BOTH.TXT"), folder_ / "BOTH.TXT");
-  EXPECT_EQ(ResolveFileName(folder_, "Both.txt"), folder_ / "Both.txt");
-  EXPECT_EQ(ResolveFileName(folder_, "GPSLOG.TXT"), folder_ / "GPSLOG.TXT");
-  EXPECT_EQ(ResolveFileName(folder_ / "nowhere", "KSFBO.CSV"), folder_ / "nowhere" / "KSFBO.CSV");
+  temp_.Write("ksfbo.csv", "");
+  temp_.Write("MapConfig.INI", "");
+  temp_.Write("Both.txt", "");
+  temp_.Write("BOTH.TXT", "");
+  EXPECT_EQ(ResolveFileName(temp_.path(), "KSFBO.CSV"), temp_ / "ksfbo.csv");
+  EXPECT_EQ(ResolveFileName(temp_.path(), "MapConfig.ini"), temp_ / "MapConfig.INI");
+  EXPECT_EQ(ResolveFileName(temp_.path(), "BOTH.TXT"), temp_ / "BOTH.TXT");
+  EXPECT_EQ(ResolveFileName(temp_.path(), "Both.txt"), temp_ / "Both.txt");
+  EXPECT_EQ(ResolveFileName(temp_.path(), "GPSLOG.TXT"), temp_ / "GPSLOG.TXT");
+  EXPECT_EQ(ResolveFileName(temp_ / "nowhere", "KSFBO.CSV"), temp_ / "nowhere" / "KSFBO.CSV");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -11,30 +9,11 @@
 #include <vector>
 
 #include "data/data_store.h"
+#include "support/temp_folder.h"
 
 namespace kestro::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kestro-data-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~TempFolder() {
-    std::error_code error;
-    if (!path_.empty()) std::filesystem::remove_all(path_, error);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  [[nodiscard]] const std::filesystem::path& path() const { return path_; }
-  // As DataStore::DataFolder wants it: ending in "/".
-  [[nodiscard]] std::string DataFolder() const { return path_.string() + "/"; }
-
- private:
-  std::filesystem::path path_;
-};
+using TempFolder = kestro::testing::TempFolder;
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

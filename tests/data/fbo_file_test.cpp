@@ -1,7 +1,6 @@
 #include "data/fbo_file.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>  // mkdtemp
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 
 #include "common/user_messages.h"
 #include "data/fbo_fields.h"
+#include "support/temp_folder.h"
 
 namespace kestro {
 namespace {
@@ -38,32 +38,25 @@ std::string ReadFile(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void WriteFile(const fs::path& path, const std::string& contents) {
-  std::ofstream(path, std::ios::binary) << contents;
-}
-
-class FBOFileTest : public testing::Test {
+class FBOFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kestro-fbo-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    store_.DataFolder = folder_.string() + "/";
+    ASSERT_FALSE(temp_.path().empty());
+    store_.DataFolder = temp_.DataFolder();
     store_.messages = &messages_;
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
-  [[nodiscard]] fs::path FilePath() const { return folder_ / "KSFBO.CSV"; }
+  [[nodiscard]] fs::path FilePath() const { return temp_ / "KSFBO.CSV"; }
 
-  fs::path folder_;
+  testing::TempFolder temp_;
   DataStore store_;
   ScriptedMessages messages_;
 };
 
 TEST_F(FBOFileTest, LoadDropsCommentsAndEmptyLinesAndSorts) {
-  WriteFile(FilePath(),
-            "// prices by hand\r\nSFO,b,,,,$5.00\r\n\r\nabc,x,,,,$4.00\nOAK,c\r//x\r\n"
-            "ABC,x,,,,$4.10\n /not a comment\nABC,y");
+  temp_.Write("KSFBO.CSV",
+              "// prices by hand\r\nSFO,b,,,,$5.00\r\n\r\nabc,x,,,,$4.00\nOAK,c\r//x\r\n"
+              "ABC,x,,,,$4.10\n /not a comment\nABC,y");
   store_.FBOLines = {"stale"};
   LoadFBOFile(store_);
   const Lines expected = {" /not a comment", "abc,x,,,,$4.00", "ABC,x,,,,$4.10",
@@ -78,7 +71,7 @@ TEST_F(FBOFileTest, LoadDropsCommentsAndEmptyLinesAndSorts) {
 }
 
 TEST_F(FBOFileTest, LoadFindsAFileNamedInAnotherCase) {
-  WriteFile(folder_ / "ksfbo.csv", "SFO,a\n");
+  temp_.Write("ksfbo.csv", "SFO,a\n");
   LoadFBOFile(store_);
   EXPECT_EQ(store_.FBOLines, Lines{"SFO,a"});
   EXPECT_FALSE(fs::exists(FilePath()));
@@ -94,12 +87,12 @@ TEST_F(FBOFileTest, MissingFileGivesEmptyListAndEmptyFile) {
 }
 
 TEST_F(FBOFileTest, MissingFolderIsIgnoredOnLoad) {
-  store_.DataFolder = (folder_ / "nowhere").string() + "/";
+  store_.DataFolder = (temp_ / "nowhere").string() + "/";
   store_.FBOLines = {"stale"};
   LoadFBOFile(store_);
   EXPECT_TRUE(store_.FBOLines.empty());
   EXPECT_TRUE(messages_.errors.empty());
-  EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
+  EXPECT_FALSE(fs::exists(temp_ / "nowhere"));
 }
 
 TEST_F(FBOFileTest, UnreadableFileIsReportedAndNotReplaced) {
@@ -143,7 +136,7 @@ TEST_F(FBOFileTest, RemoveAsksThenRemovesOnlyThatAirport) {
 }
 
 TEST_F(FBOFileTest, RemoveWithoutMessagesProceedsAndLeavesFileAndSummaries) {
-  WriteFile(FilePath(), "ABC,a,,,,$4.00,,,01/02/2024\r\nXYZ,b\r\n");
+  temp_.Write("KSFBO.CSV", "ABC,a,,,,$4.00,,,01/02/2024\r\nXYZ,b\r\n");
   LoadFBOFile(store_);
   store_.AirportTable.resize(1);
   store_.AirportTable[0].identifier = "ABC";
@@ -226,7 +219,7 @@ TEST_F(FBOFileTest, MergeKeepsCapturedLineBreaksOutOfTheFile) {
 }
 
 TEST_F(FBOFileTest, SavingACaptureTwiceReplacesAndRefreshesSummaries) {
-  WriteFile(FilePath(), "// old\r\nXYZ,b,,,,$3.00\r\n");
+  temp_.Write("KSFBO.CSV", "// old\r\nXYZ,b,,,,$3.00\r\n");
   LoadFBOFile(store_);
   store_.AirportTable.resize(2);
   store_.AirportTable[0].identifier = "ABC";
@@ -245,7 +238,7 @@ TEST_F(FBOFileTest, SavingACaptureTwiceReplacesAndRefreshesSummaries) {
 }
 
 TEST_F(FBOFileTest, FailedSaveIsReportedAndKeepsTheMergedRecords) {
-  store_.DataFolder = (folder_ / "gone").string() + "/";
+  store_.DataFolder = (temp_ / "gone").string() + "/";
   store_.FBOLines = {"XYZ,b"};
   store_.AirportTable.resize(1);
   store_.AirportTable[0].identifier = "ABC";
@@ -257,7 +250,7 @@ TEST_F(FBOFileTest, FailedSaveIsReportedAndKeepsTheMergedRecords) {
   ASSERT_EQ(messages_.errors.size(), 1U);
   EXPECT_NE(messages_.errors[0].find("KSFBO.CSV"), std::string::npos) << messages_.errors[0];
   EXPECT_EQ(store_.AirportTable[0].fboName, "before");
-  EXPECT_FALSE(fs::exists(folder_ / "gone"));
+  EXPECT_FALSE(fs::exists(temp_ / "gone"));
 }
 
 }  // namespace

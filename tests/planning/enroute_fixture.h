@@ -4,15 +4,11 @@
 // files (TAB columns, CR LF, positions in seconds of arc), the three index files and KSFBO.CSV,
 // written into a fresh temporary folder and loaded into a DataStore.
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -23,6 +19,7 @@
 #include "data/fbo_file.h"
 #include "geo/geodesy.h"
 #include "geo/units.h"
+#include "support/temp_folder.h"
 
 namespace kestro::route_fixture {
 
@@ -44,18 +41,7 @@ struct FixtureAirport {
 
 class FixtureFolder {
  public:
-  FixtureFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kestro-route-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) folder_ = pattern;
-  }
-  ~FixtureFolder() {
-    std::error_code ignored;
-    if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
-  }
-  FixtureFolder(const FixtureFolder&) = delete;
-  FixtureFolder& operator=(const FixtureFolder&) = delete;
-
-  [[nodiscard]] const std::filesystem::path& path() const { return folder_; }
+  [[nodiscard]] const std::filesystem::path& path() const { return temp_.path(); }
 
   // Writes the files for the airports and loads the indexes and the FBO lines into the store.
   void Write(const std::vector<FixtureAirport>& airports, DataStore& store) const {
@@ -102,14 +88,14 @@ class FixtureFolder {
     std::vector<std::string> lonLines;
     for (auto& entry : lonIndex) lonLines.push_back(std::move(entry.second));
 
-    Put("NfdcFacilities.xls", facilities);
-    Put("NfdcRunways.xls", runways);
-    Put("NfdcFacilities.NameIndex.txt", JoinLinesCrLf(nameIndex));
-    Put("NfdcFacilities.LonIndex.txt", JoinLinesCrLf(lonLines));
-    Put("NfdcRunways.IDIndex.txt", JoinLinesCrLf(runwayIndex));
-    Put("KSFBO.CSV", JoinLinesCrLf(fboLines));
+    temp_.Write("NfdcFacilities.xls", facilities);
+    temp_.Write("NfdcRunways.xls", runways);
+    temp_.Write("NfdcFacilities.NameIndex.txt", JoinLinesCrLf(nameIndex));
+    temp_.Write("NfdcFacilities.LonIndex.txt", JoinLinesCrLf(lonLines));
+    temp_.Write("NfdcRunways.IDIndex.txt", JoinLinesCrLf(runwayIndex));
+    temp_.Write("KSFBO.CSV", JoinLinesCrLf(fboLines));
 
-    store.DataFolder = folder_.string() + "/";
+    store.DataFolder = temp_.DataFolder();
     store.NameIndex = ReadTextLines(store.NameIndexFile()).value_or(std::vector<std::string>{});
     store.LonIndex = ReadTextLines(store.LonIndexFile()).value_or(std::vector<std::string>{});
     store.RunwayIndex = ReadTextLines(store.RunwayIndexFile()).value_or(std::vector<std::string>{});
@@ -126,12 +112,7 @@ class FixtureFolder {
     return row + "\r\n";
   }
 
-  void Put(const char* name, const std::string& contents) const {
-    std::ofstream out(folder_ / name, std::ios::binary);
-    out << contents;
-  }
-
-  std::filesystem::path folder_;
+  testing::TempFolder temp_;
 };
 
 }  // namespace kestro::route_fixture

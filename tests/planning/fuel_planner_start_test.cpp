@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "common/format.h"
 #include "data/data_store.h"
 #include "planning/fuel_planner.h"
 #include "support/recording_messages.h"
+#include "support/temp_folder.h"
 
 namespace kestro {
 namespace {
@@ -32,9 +29,7 @@ class FacilitiesFolder {
   };
 
   FacilitiesFolder(const std::vector<Airport>& airports, DataStore& store) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kestro-plan-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) return;
-    folder_ = pattern;
+    if (temp_.path().empty()) return;
     std::string text;
     for (const Airport& a : airports) {
       std::vector<std::string> columns(101);
@@ -45,18 +40,12 @@ class FacilitiesFolder {
       for (size_t i = 0; i < columns.size(); ++i) text += (i > 0 ? "\t" : "") + columns[i];
       text += "\r\n";
     }
-    std::ofstream(folder_ / "NfdcFacilities.xls", std::ios::binary) << text;
-    store.DataFolder = folder_.string() + "/";
+    temp_.Write("NfdcFacilities.xls", text);
+    store.DataFolder = temp_.DataFolder();
   }
-  ~FacilitiesFolder() {
-    std::error_code ignored;
-    if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
-  }
-  FacilitiesFolder(const FacilitiesFolder&) = delete;
-  FacilitiesFolder& operator=(const FacilitiesFolder&) = delete;
 
  private:
-  std::filesystem::path folder_;
+  testing::TempFolder temp_;
 };
 
 LegState Leg(double fromLat, double fromLon, double toLat, double toLon, double distanceNM) {

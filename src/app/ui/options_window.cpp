@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
-#include <QLabel>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <system_error>

@@ -1,7 +1,6 @@
 #include "app/widgets/form_state.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,12 +14,12 @@
 #include <QSpinBox>
 #include <QWidget>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/profile_file.h"
 #include "common/data_error.h"
 #include "common/text_file.h"
+#include "support/temp_folder.h"
 
 namespace kestro {
 namespace {
@@ -100,25 +99,15 @@ std::string SampleKeys(bool withLogGPS, const char* end) {
   return keys;
 }
 
-class FormStateTest : public testing::Test {
+class FormStateTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ =
-        fs::temp_directory_path() / ("kestro_form_state_" + std::to_string(::getpid()) + "_" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    path_ = folder_ / "Kestro.ini";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  void SetUp() override { ASSERT_FALSE(temp_.path().empty()); }
 
-  void Write(const std::string& contents) const {
-    std::ofstream(path_, std::ios::binary) << contents;
-  }
+  void Write(const std::string& contents) const { temp_.Write("Kestro.ini", contents); }
   [[nodiscard]] std::string Read() const { return ReadWholeFile(path_).value_or("<none>"); }
 
-  fs::path folder_;
-  fs::path path_;
+  testing::TempFolder temp_;
+  fs::path path_ = temp_ / "Kestro.ini";
 };
 
 TEST_F(FormStateTest, SaveWritesEveryControlInCreationOrder) {
