@@ -7,6 +7,7 @@
 
 #include "common/sorted_text_list.h"
 #include "data/data_store.h"
+#include "data/known_leg_state.h"
 #include "data/national_dataset.h"
 #include "geo/geodesy.h"
 #include "geo/units.h"
@@ -22,20 +23,6 @@ constexpr int kRouteSearchRangeNM = 20;
 const FuelPlanSettings kSettings{120, 10, 50, 20};  // 12 NM per gallon
 FuelPlanFields Fields() {
   return FuelPlanFields{"30", "20", "10", "0"};
-}
-
-LegState LegOf(const KnownLeg& known) {
-  LegState leg;
-  leg.FromLat = known.from.latitudeDeg;
-  leg.FromLon = known.from.longitudeDeg;
-  leg.ToLat = known.to.latitudeDeg;
-  leg.ToLon = known.to.longitudeDeg;
-  leg.FromId = known.from.identifier;
-  leg.ToId = known.to.identifier;
-  const CourseDistance cd = CourseAndDistance(leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon);
-  leg.LegCourse = cd.courseDeg;
-  leg.LegDistanceNM = meterToNm(cd.distanceMetre);
-  return leg;
 }
 
 // The fuel report of the leg, thinned evenly to about kCandidates + 1 lines (the last line is
@@ -54,7 +41,7 @@ std::vector<std::string> FuelReport(DataStore& store, const LegState& leg) {
 void RunPlanner(benchmark::State& state, const KnownLeg& known) {
   DataStore store;
   LoadNationalDataStore(GetNationalDataset(), store);
-  const LegState leg = LegOf(known);
+  const LegState leg = LegStateFor(known);
   const std::vector<std::string> report = FuelReport(store, leg);
   FuelPlanner planner;
   std::int64_t pumps = 0;

@@ -7,6 +7,7 @@
 
 #include "common/sorted_text_list.h"
 #include "data/data_store.h"
+#include "data/known_leg_state.h"
 #include "data/national_dataset.h"
 #include "geo/geodesy.h"
 #include "geo/units.h"
@@ -19,20 +20,6 @@ namespace {
 
 // The range the options window starts with.
 constexpr int kRouteSearchRangeNM = 30;
-
-[[nodiscard]] LegState LegBetween(const KnownLeg& known) {
-  LegState leg;
-  leg.FromLat = known.from.latitudeDeg;
-  leg.FromLon = known.from.longitudeDeg;
-  leg.ToLat = known.to.latitudeDeg;
-  leg.ToLon = known.to.longitudeDeg;
-  leg.FromId = known.from.identifier;
-  leg.ToId = known.to.identifier;
-  const CourseDistance cd = CourseAndDistance(leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon);
-  leg.LegCourse = cd.courseDeg;
-  leg.LegDistanceNM = meterToNm(cd.distanceMetre);
-  return leg;
-}
 
 // Arguments: the leg (0: 300 NM through the densest area, 1: 600 NM, 2: 1000 NM), the mode
 // (0 route, 1 fuel), the search range, and whether each report starts with nothing remembered
@@ -47,7 +34,7 @@ void BM_EnrouteReport(benchmark::State& state) {
   long pumps = 0;
   store.pumpEvents = [&pumps] { ++pumps; };
   const KnownLeg* legs[] = {&dataset.leg300NM, &dataset.leg600NM, &dataset.leg1000NM};
-  const LegState leg = LegBetween(*legs[state.range(0)]);
+  const LegState leg = LegStateFor(*legs[state.range(0)]);
   const EnrouteReportMode mode =
       state.range(1) == 0 ? EnrouteReportMode::Route : EnrouteReportMode::Fuel;
   const auto rangeNM = static_cast<int>(state.range(2));
