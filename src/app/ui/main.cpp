@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <string_view>
 
 #include "app/settings_location.h"
 #include "app/ui/main_window.h"
@@ -11,10 +13,31 @@
 #include "app/widgets/qt_messages.h"
 #include "planning/ui/fuel_form.h"
 
+namespace {
+
+// Help and version are printed without a display, so they work in any terminal.
+bool AsksForHelpOrVersion(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument(argv[i]);
+    if (argument == "--help" || argument == "-h" || argument == "--help-all" ||
+        argument == "--version" || argument == "-v") {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Kestro"));
-  QApplication::setApplicationVersion(QStringLiteral(KESTRO_VERSION));
+  std::unique_ptr<QCoreApplication> app;
+  if (AsksForHelpOrVersion(argc, argv)) {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QApplication>(argc, argv);
+  }
+  QCoreApplication::setApplicationName(QStringLiteral("Kestro"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(KESTRO_VERSION));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -31,7 +54,7 @@ int main(int argc, char* argv[]) {
       QStringLiteral("DIR"));
   parser.addOption(settingsOption);
   parser.addOption(dataOption);
-  parser.process(app);
+  parser.process(*app);
 
   std::optional<std::filesystem::path> explicitSettings;
   if (parser.isSet(settingsOption)) {
