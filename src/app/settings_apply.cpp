@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/profile_file.h"
 #include "common/number_parse.h"
 #include "common/text_file.h"
 #include "common/user_messages.h"
@@ -19,6 +20,14 @@ void LoadIndexIfPresent(const std::filesystem::path& file, std::vector<std::stri
 }
 
 }  // namespace
+
+OptionsTexts DefaultOptionsTexts() {
+  return {"", "115", "10", "50", "20", "30", "3", "4800"};
+}
+
+bool HoldsSavedOptions(const ProfileFile& settings) {
+  return settings.KeyCount("Options") > 2;
+}
 
 std::string NormaliseDataFolder(const std::string& typed) {
   std::string folder = typed;

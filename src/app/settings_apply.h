@@ -21,6 +21,15 @@ struct OptionsTexts {
   std::string GPSBaudRate;
 };
 
+// The texts the options window holds before any settings file is read (DataPath excepted: it
+// starts as the program's folder).
+[[nodiscard]] OptionsTexts DefaultOptionsTexts();
+
+class ProfileFile;
+// Settings count as saved when the file's Options section holds more than two keys; anything
+// less is a first run, which writes the defaults.
+[[nodiscard]] bool HoldsSavedOptions(const ProfileFile& settings);
+
 // The data folder as the settings name it: the path as typed (a case-sensitive file system keeps
 // its case) with a trailing "/" added when missing.
 [[nodiscard]] std::string NormaliseDataFolder(const std::string& typed);

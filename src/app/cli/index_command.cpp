@@ -2,6 +2,7 @@
 
 #include "app/cli/cli_options.h"
 #include "app/cli/subcommand.h"
+#include "app/settings_apply.h"
 #include "data/data_store.h"
 #include "data/index_builder.h"
 
@@ -34,8 +35,7 @@ int RunIndexCommand(CliContext& context, std::span<const std::string> arguments)
   if (folders.front().empty()) return UsageError(context, kCommand, "the data folder is empty");
 
   DataStore store;
-  store.DataFolder = folders.front();
-  if (store.DataFolder.back() != '/') store.DataFolder += '/';
+  store.DataFolder = NormaliseDataFolder(folders.front());
 
   const IndexBuildResult result = BuildIndexFiles(store);
   if (result.status == IndexBuildStatus::kMissingInput) {

@@ -22,12 +22,7 @@ int RunLegCommand(CliContext& context, std::span<const std::string> arguments) {
   if (const int status = StartTrip(context, kCommand, parsed.options, trip); status != 0) {
     return status;
   }
-  const LegState& leg = trip.state.leg;
-  LegReadouts readouts;
-  if (leg.IsValid()) {
-    readouts = ComputeLeg(trip.state.leg, leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon,
-                          trip.state.settings.CruiseSpeed, trip.state.settings.FuelBurnGPH);
-  }
+  const LegReadouts& readouts = trip.readouts;
   context.out << "Bearing\t" << readouts.bearing << "\n"
               << "Distance\t" << readouts.distance << "\n"
               << "Time\t" << readouts.time << "\n"

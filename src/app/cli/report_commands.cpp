@@ -34,14 +34,9 @@ int RunReport(CliContext& context, std::string_view command, EnrouteReportMode m
 }  // namespace
 
 int BuildReport(CliContext& context, EnrouteReportMode mode, Trip& trip, ReportRun& run) {
-  LegState& leg = trip.state.leg;
-  if (leg.IsValid()) {
-    ComputeLeg(leg, leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon, trip.state.settings.CruiseSpeed,
-               trip.state.settings.FuelBurnGPH);
-  }
   try {
-    run.result = BuildEnrouteReport(trip.state.data, leg, trip.state.settings.RouteSearchRange,
-                                    mode, run.lines);
+    run.result = BuildEnrouteReport(trip.state.data, trip.state.leg,
+                                    trip.state.settings.RouteSearchRange, mode, run.lines);
   } catch (const std::exception& failure) {
     context.err << "kestro-cli: " << failure.what() << "\n";
     return kExitFailed;

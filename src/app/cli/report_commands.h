@@ -13,7 +13,7 @@ struct ReportRun {
   EnrouteReportResult result;
 };
 
-// Computes the leg and builds the report in the given mode; kExitFailed on a data error.
+// Builds the report for the resolved leg in the given mode; kExitFailed on a data error.
 [[nodiscard]] int BuildReport(CliContext& context, EnrouteReportMode mode, Trip& trip,
                               ReportRun& run);
 

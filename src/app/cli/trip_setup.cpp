@@ -23,12 +23,12 @@ std::filesystem::path ProgramFolder() {
 // The texts the options window would hold after loading the file: its defaults on a first run,
 // "Entry" for an edit whose key is missing once settings exist, as the window does.
 OptionsTexts ReadOptionsTexts(const std::filesystem::path& file) {
-  OptionsTexts t{"", "115", "10", "50", "20", "30", "3", "4800"};
+  OptionsTexts t = DefaultOptionsTexts();
   t.DataPath = ProgramFolder().string() + "/";
   std::error_code error;
   if (!std::filesystem::exists(file, error)) return t;
   const ProfileFile profile(file);
-  if (profile.KeyCount("Options") <= 2) {
+  if (!HoldsSavedOptions(profile)) {
     t.DataPath = profile.ReadString("Options", "DataPath", t.DataPath);
     return t;
   }
@@ -92,6 +92,10 @@ int ResolveTrip(CliContext& context, std::string_view command, const std::string
     context.err << "kestro-cli " << command << ": airport " << (fromFound ? to : from)
                 << " not found\n";
     return kExitNotFound;
+  }
+  if (leg.IsValid()) {
+    trip.readouts = ComputeLeg(leg, leg.FromLat, leg.FromLon, leg.ToLat, leg.ToLon,
+                               trip.state.settings.CruiseSpeed, trip.state.settings.FuelBurnGPH);
   }
   return kExitSuccess;
 }

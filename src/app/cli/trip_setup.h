@@ -10,6 +10,7 @@
 #include "app/cli/subcommand.h"
 #include "app/settings_apply.h"
 #include "app/shared_state.h"
+#include "planning/leg.h"
 
 namespace kestro::cli {
 
@@ -29,6 +30,7 @@ struct Trip {
   SharedState state;
   StreamMessages messages;
   OptionsTexts texts;
+  LegReadouts readouts;  // the main window's read-outs for the resolved leg
 };
 
 // Reads the settings (the file named by --settings, or Kestro.ini where the program keeps it),
@@ -42,8 +44,8 @@ struct Trip {
 [[nodiscard]] int StartTrip(CliContext& context, std::string_view command,
                             const ParsedOptions& options, Trip& trip);
 
-// Resolves FROM and TO as the main window's fields do and computes the leg. Returns
-// kExitSuccess, or kExitNotFound with a message naming the identifier that was not found.
+// Resolves FROM and TO as the main window's fields do and computes the leg and its read-outs.
+// Returns kExitSuccess, or kExitNotFound with a message naming the identifier that was not found.
 [[nodiscard]] int ResolveTrip(CliContext& context, std::string_view command,
                               const std::string& from, const std::string& to, Trip& trip);
 

@@ -220,10 +220,10 @@ LegEditor TMain::legEditor() {
 }
 
 void TMain::setFromText(const QString& text) {
-  FromEdit->setText(text.toUpper());
+  FromEdit->setUpperText(text);
 }
 void TMain::setToText(const QString& text) {
-  ToEdit->setText(text.toUpper());
+  ToEdit->setUpperText(text);
 }
 
 void TMain::setReadouts(const QString& bearing, const QString& distance, const QString& time,

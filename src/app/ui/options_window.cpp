@@ -47,7 +47,7 @@ TOptions::TOptions(TMain& main, std::filesystem::path settingsFile,
   std::error_code error;
   if (std::filesystem::exists(settingsFile_, error)) {
     const ProfileFile profile(settingsFile_);
-    settingsExisted_ = profile.KeyCount("Options") > 2;
+    settingsExisted_ = HoldsSavedOptions(profile);
     DataPath->setText(
         FromLatin(profile.ReadString("Options", "DataPath", ToLatin(DataPath->text()))));
   }
@@ -81,8 +81,9 @@ void TOptions::buildControls() {
     if (extra != nullptr) grid->addWidget(extra, row, 2);
     ++row;
   };
-  auto edit = [this](const char* name, const char* text = "") {
-    auto* field = new QLineEdit(QString::fromLatin1(text), this);
+  const OptionsTexts defaults = DefaultOptionsTexts();
+  auto edit = [this](const char* name, const std::string& text = {}) {
+    auto* field = new QLineEdit(FromLatin(text), this);
     field->setObjectName(QString::fromLatin1(name));
     return field;
   };
@@ -102,13 +103,13 @@ void TOptions::buildControls() {
   addRow("Home Airport", HomeAirport);
   ACType = edit("ACType");
   addRow("Aircraft Type", ACType);
-  Speed = edit("Speed", "115");
+  Speed = edit("Speed", defaults.Speed);
   addRow("Cruise Speed", Speed);
-  GPH = edit("GPH", "10");
+  GPH = edit("GPH", defaults.GPH);
   addRow("GHP", GPH);
-  FOB = edit("FOB", "50");
+  FOB = edit("FOB", defaults.FOB);
   addRow("Total Fuel Cap", FOB);
-  StopCost = edit("StopCost", "20");
+  StopCost = edit("StopCost", defaults.StopCost);
   auto* costRow = new QWidget(this);
   auto* costLayout = new QHBoxLayout(costRow);
   costLayout->setContentsMargins(0, 0, 0, 0);
@@ -116,14 +117,14 @@ void TOptions::buildControls() {
   costLayout->addWidget(StopCost);
   StopCost->setParent(costRow);
   addRow("Cost to Stop", costRow);
-  RouteRange = edit("RouteRange", "30");
+  RouteRange = edit("RouteRange", defaults.RouteRange);
   addRow("Route Search Range", RouteRange);
-  GPSComPort = edit("GPSComPort", "3");
+  GPSComPort = edit("GPSComPort", defaults.GPSComPort);
   AutoGPSBtn = new QPushButton(QStringLiteral("..."), this);
   AutoGPSBtn->setObjectName(QStringLiteral("AutoGPSBtn"));
   AutoGPSBtn->setFixedWidth(28);
   addRow("GPS Com Port", GPSComPort, AutoGPSBtn);
-  GPSBaudRate = edit("GPSBaudRate", "4800");
+  GPSBaudRate = edit("GPSBaudRate", defaults.GPSBaudRate);
   addRow("GPS Baud", GPSBaudRate);
   LogGPS = new QCheckBox(QStringLiteral("Log GPS"), this);
   LogGPS->setObjectName(QStringLiteral("LogGPS"));

@@ -11,14 +11,23 @@ class UpperCaseValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int& /*pos*/) const override {
-    for (QChar& c : input) {
-      if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
-    }
+    FoldAsciiUpper(input);
     return Acceptable;
   }
 };
 
 }  // namespace
+
+void FoldAsciiUpper(QString& text) {
+  for (QChar& c : text) {
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
+  }
+}
+
+void UpperCaseEdit::setUpperText(QString text) {
+  FoldAsciiUpper(text);
+  setText(text);
+}
 
 UpperCaseEdit::UpperCaseEdit(QWidget* parent) : QLineEdit(parent) {
   setValidator(new UpperCaseValidator(this));

@@ -9,6 +9,11 @@ class UpperCaseEdit : public QLineEdit {
   Q_OBJECT
  public:
   explicit UpperCaseEdit(QWidget* parent = nullptr);
+  // setText for text from the program, which the typing rule does not see.
+  void setUpperText(QString text);
 };
+
+// ASCII letters to upper case, as identifiers are compared; other characters stay.
+void FoldAsciiUpper(QString& text);
 
 }  // namespace kestro

@@ -203,11 +203,10 @@ void TFuelForm::BuildEnrouteReport() {
   hooks.selectLine = [this](std::size_t index) {
     FuelList->setCurrentRow(static_cast<int>(index));
   };
-  hooks.finished = [this](EnrouteReportMode finishedMode) {
+  hooks.finished = [this](EnrouteReportMode /*mode*/) {
     if (editor_.reportRunning) editor_.reportRunning(false);
     ProgressPanel->hide();
-    FuelPanel->setVisible(finishedMode == EnrouteReportMode::Fuel &&
-                          windowTitle() == QLatin1String("Fuel Report"));
+    FuelPanel->setVisible(windowTitle() == QLatin1String("Fuel Report"));
   };
   try {
     kestro::BuildEnrouteReport(state_.data, state_.leg, state_.settings.RouteSearchRange, mode,
